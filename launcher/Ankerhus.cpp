@@ -1,0 +1,70 @@
+#include "launcher/Ankerhus.h"
+
+#include "admin/boksform.h"
+#include "components/dialoger.h"
+#include "components/editform.h"
+#include "components/infform.h"
+#include "components/spform.h"
+#include "infoviewer/infoformen.h"
+#include "infoviewer/urlform1.h"
+#include "launcher/indhold.h"
+#include "launcher/mainform.h"
+#include "platform/filer.h"
+#include "platform/stil.h"
+
+#include <QDir>
+#include <QLocale>
+
+Tmainform *mainform = nullptr;
+Tboksform *boksform = nullptr;
+Tinfoformen *infoformen = nullptr;
+Turlform1 *urlform1 = nullptr;
+
+Miljoe Miljoe::system() {
+    Miljoe m;
+    m.dataRod = QDir::homePath() + QStringLiteral("/Ankerhusmappe");
+    m.brugernavn = systemetsBrugernavn();
+    m.ur = [] { return QDateTime::currentDateTime(); };
+    m.datoFormat = QLocale::system().dateFormat(QLocale::ShortFormat);
+    m.tidFormat = QLocale::system().timeFormat(QLocale::LongFormat);
+    m.skal = std::make_shared<SystemSkal>();
+    return m;
+}
+
+void opretVinduer(const Miljoe &miljoe) {
+    installerIndhold(miljoe.dataRod);
+    Stil::anvend(QStringLiteral("Windows10 Clear Day"));
+
+    // The seven windows, each finishing its creation step before the next is made.
+    mainform = new Tmainform(miljoe);
+    mainform->FormCreate();
+    boksform = new Tboksform(mainform);
+    mainform->saetAdmin(boksform);
+    boksform->FormCreate();
+    infoformen = new Tinfoformen(mainform);
+    infoformen->FormCreate();
+    urlform1 = new Turlform1(mainform);
+    urlform1->FormCreate();
+    editform = new Teditform;
+    infform = new Tinfform;
+    spform = new Tspform;
+}
+
+void nedlaegVinduer() {
+    delete spform;
+    spform = nullptr;
+    delete infform;
+    infform = nullptr;
+    delete editform;
+    editform = nullptr;
+    delete urlform1;
+    urlform1 = nullptr;
+    delete infoformen;
+    infoformen = nullptr;
+    if (mainform)
+        mainform->saetAdmin(nullptr);
+    delete boksform;
+    boksform = nullptr;
+    delete mainform;
+    mainform = nullptr;
+}

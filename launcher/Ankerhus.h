@@ -1,0 +1,39 @@
+#pragma once
+// The program's start: the environment it runs in and the seven windows it creates.
+
+#include "platform/skal.h"
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+#include <memory>
+
+// Everything the program takes from the machine, so a test can pass its own.
+struct Miljoe {
+    QString dataRod;    // the data root, "<home>/Ankerhusmappe"
+    QString brugernavn; // the user's name; empty when the system has none
+    std::function<QDateTime()> ur;
+    QString datoFormat; // the system's short date format
+    QString tidFormat;  // the system's long time format
+    std::shared_ptr<Skal> skal;
+
+    // The real machine: the home folder, the system's user, clock, formats and shell.
+    static Miljoe system();
+};
+
+class Tmainform;
+class Tboksform;
+class Tinfoformen;
+class Turlform1;
+
+extern Tmainform *mainform;
+extern Tboksform *boksform;
+extern Tinfoformen *infoformen;
+extern Turlform1 *urlform1;
+
+// Puts the default content under the data root where it is missing, applies the
+// start-up style and creates the seven windows in their fixed order.
+void opretVinduer(const Miljoe &miljoe);
+
+// Destroys all seven windows.
+void nedlaegVinduer();

@@ -1,0 +1,36 @@
+#include "launcher/eneinstans.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <unistd.h>
+
+QString eneinstansNoegle() { return QStringLiteral("ankerhus-%1").arg(::geteuid()); }
+
+Eneinstans::Eneinstans(const QString &noegle, QObject *ejer) : QObject(ejer), m_noegle(noegle) {}
+
+bool Eneinstans::overtag() {
+    {
+        QLocalSocket sokkel;
+        sokkel.connectToServer(m_noegle);
+        if (sokkel.waitForConnected(500)) {
+            sokkel.write("vis\n");
+            sokkel.waitForBytesWritten(500);
+            sokkel.disconnectFromServer();
+            return false;
+        }
+    }
+    // Nobody answered: a socket left by a crash is stale.
+    QLocalServer::removeServer(m_noegle);
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(m_noegle))
+        return true; // cannot guard; run rather than refuse to start
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *s = m_server->nextPendingConnection()) {
+            connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+            emit visOnsket();
+        }
+    });
+    return true;
+}

@@ -1,0 +1,34 @@
+#include "launcher/Ankerhus.h"
+#include "launcher/applikation.h"
+#include "launcher/eneinstans.h"
+#include "launcher/mainform.h"
+#include "launcher/signaler.h"
+
+int main(int argc, char **argv) {
+    AnkerApplikation app(argc, argv);
+    app.setApplicationName(QStringLiteral("Ankerhus"));
+    app.setQuitOnLastWindowClosed(false);
+
+    Eneinstans eneinstans(eneinstansNoegle());
+    if (!eneinstans.overtag())
+        return 0;
+
+    opretVinduer(Miljoe::system());
+    auto luk = [] {
+        if (mainform)
+            mainform->close();
+    };
+    QObject::connect(mainform, &Tmainform::lukket, &app, &QCoreApplication::quit);
+    QObject::connect(&eneinstans, &Eneinstans::visOnsket, mainform, [] {
+        mainform->showNormal();
+        mainform->raise();
+        mainform->activateWindow();
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, mainform, luk);
+    lukVedSignal(luk);
+
+    mainform->show();
+    const int kode = app.exec();
+    nedlaegVinduer();
+    return kode;
+}

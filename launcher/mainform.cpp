@@ -1,0 +1,172 @@
+#include "launcher/mainform.h"
+
+#include "components/systray.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+template <class W> W *navngiv(W *w, const char *navn) {
+    w->setObjectName(QLatin1String(navn));
+    return w;
+}
+
+QToolButton *lilleKnap(QWidget *ejer, const char *navn) {
+    auto *k = navngiv(new QToolButton(ejer), navn);
+    k->setFixedSize(22, 25);
+    k->setCursor(Qt::PointingHandCursor);
+    return k;
+}
+
+QWidget *afstand(QWidget *ejer, const char *navn, int bredde) {
+    auto *p = navngiv(new QWidget(ejer), navn);
+    p->setFixedWidth(bredde);
+    return p;
+}
+
+QLabel *overskrift(QWidget *ejer, const char *navn, const QString &tekst) {
+    auto *l = navngiv(new QLabel(tekst, ejer), navn);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+} // namespace
+
+Tmainform::Tmainform(const Miljoe &miljoe) : m_miljoe(miljoe) {
+    setObjectName(QStringLiteral("mainform"));
+    bygVindue();
+}
+
+Tmainform::~Tmainform() = default;
+
+void Tmainform::bygVindue() {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPointSize(8);
+    setFont(f);
+    setMinimumSize(595, 380);
+    resize(595, 380);
+
+    auto *midte = new QWidget(this);
+    auto *lodret = new QVBoxLayout(midte);
+    lodret->setContentsMargins(0, 0, 0, 0);
+    lodret->setSpacing(0);
+
+    Panel13 = navngiv(new QWidget(midte), "Panel13");
+    Panel13->setFixedHeight(27);
+    auto *bar = new QHBoxLayout(Panel13);
+    bar->setContentsMargins(2, 1, 2, 1);
+    bar->setSpacing(3);
+    Button2 = navngiv(new QToolButton(Panel13), "Button2");
+    Button2->setFixedSize(36, 25);
+    Button2->setPopupMode(QToolButton::MenuButtonPopup);
+    Button2->setCursor(Qt::PointingHandCursor);
+    PopupMenu = navngiv(new QMenu(this), "PopupMenu");
+    Button2->setMenu(PopupMenu);
+    Label1 = navngiv(new QLabel(QStringLiteral("Url"), Panel13), "Label1");
+    webEdit1 = navngiv(new QLineEdit(Panel13), "webEdit1");
+    Button3 = lilleKnap(Panel13, "Button3");
+    insertKnap = lilleKnap(Panel13, "insertKnap");
+    Label3 = navngiv(new QLabel(QStringLiteral("Navn"), Panel13), "Label3");
+    webEdit2 = navngiv(new QLineEdit(Panel13), "webEdit2");
+    webEdit2->setFixedWidth(160);
+    Button1 = lilleKnap(Panel13, "Button1");
+    bar->addWidget(Button2);
+    bar->addWidget(Label1);
+    bar->addWidget(webEdit1, 1);
+    bar->addWidget(Button3);
+    bar->addWidget(insertKnap);
+    bar->addWidget(Label3);
+    bar->addWidget(webEdit2);
+    bar->addWidget(Button1);
+    lodret->addWidget(Panel13);
+
+    auto *raekke = new QHBoxLayout;
+    raekke->setContentsMargins(0, 0, 0, 0);
+    raekke->setSpacing(0);
+    Panel3 = afstand(midte, "Panel3", 9);
+
+    venstrePanel = navngiv(new QWidget(midte), "venstrePanel");
+    venstrePanel->setFixedWidth(358);
+    auto *venstre = new QVBoxLayout(venstrePanel);
+    venstre->setContentsMargins(0, 0, 0, 4);
+    gruppenavnLabel = overskrift(venstrePanel, "gruppenavnLabel", QStringLiteral("Valgt gruppe"));
+    Listen = navngiv(new QTreeWidget(venstrePanel), "Listen");
+    Listen->setColumnCount(4);
+    Listen->setHeaderLabels({QStringLiteral("Dato"), QStringLiteral("Klokken"),
+                             QStringLiteral("Besøg"), QStringLiteral("Hjemmeside")});
+    Listen->setRootIsDecorated(false);
+    Listen->setSelectionMode(QAbstractItemView::SingleSelection);
+    Listen->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Listen->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Listen->setColumnWidth(0, 72);
+    Listen->setColumnWidth(1, 48);
+    Listen->setColumnWidth(2, 48);
+    Listen->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    Listen->header()->setStretchLastSection(true);
+    Listen->header()->setSectionsMovable(false);
+    Listen->setToolTip(QStringLiteral("Vælg element og dobbeltklik eller tryk [Enter] eller [Mellemrum] for Go"));
+    venstre->addWidget(gruppenavnLabel);
+    venstre->addWidget(Listen, 1);
+
+    Panel9 = afstand(midte, "Panel9", 9);
+
+    gruppePanel = navngiv(new QWidget(midte), "gruppePanel");
+    gruppePanel->setFixedWidth(188);
+    auto *hoejre = new QVBoxLayout(gruppePanel);
+    hoejre->setContentsMargins(0, 0, 0, 4);
+    Label2 = overskrift(gruppePanel, "Label2", QStringLiteral("Gruppenavne"));
+    gruppeBoksen = navngiv(new QListWidget(gruppePanel), "gruppeBoksen");
+    gruppeBoksen->setSelectionMode(QAbstractItemView::SingleSelection);
+    gruppeBoksen->setToolTip(QStringLiteral("Vælg relevante gruppe og tryk [Enter] eller [Mellemrum] for at aktivere"));
+    hoejre->addWidget(Label2);
+    hoejre->addWidget(gruppeBoksen, 1);
+
+    Panel2 = navngiv(new QWidget(midte), "Panel2");
+    raekke->addWidget(Panel3);
+    raekke->addWidget(venstrePanel);
+    raekke->addWidget(Panel9);
+    raekke->addWidget(gruppePanel);
+    raekke->addWidget(Panel2, 1);
+    lodret->addLayout(raekke, 1);
+    setCentralWidget(midte);
+
+    infoBar = navngiv(new QStatusBar(this), "infoBar");
+    infoBar->setSizeGripEnabled(false);
+    setStatusBar(infoBar);
+
+    TrayIcon = new TSysTrayIcon(this);
+    TrayIcon->setHint(QStringLiteral("Kladdebok"));
+}
+
+void Tmainform::visGruppeliste(const QStringList &grupper) {
+    gruppeBoksen->clear();
+    gruppeBoksen->addItems(grupper);
+}
+
+void Tmainform::visGruppenavn() {
+    gruppenavnLabel->setText(gruppenavn.isEmpty() ? QStringLiteral("Valgt gruppe") : gruppenavn);
+}
+
+void Tmainform::showEvent(QShowEvent *e) {
+    QMainWindow::showEvent(e);
+    FormShow();
+}
+
+void Tmainform::closeEvent(QCloseEvent *e) {
+    FormClose();
+    e->accept();
+    emit lukket();
+}

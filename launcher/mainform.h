@@ -1,0 +1,116 @@
+#pragma once
+// The main window: the groups of the current collection, the elements of the chosen
+// group, and the data model behind both.
+
+#include "launcher/Ankerhus.h"
+#include "launcher/element.h"
+#include "platform/tekstfil.h"
+
+#include <QMainWindow>
+
+class AdminFlade;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QStatusBar;
+class QToolButton;
+class QTreeWidget;
+class QWidget;
+class TSysTrayIcon;
+
+class Tmainform : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Tmainform(const Miljoe &miljoe);
+    ~Tmainform() override;
+
+    // Creation step: folders, options, the current collection's lists.
+    void FormCreate();
+    // The administration window, known from its creation on.
+    void saetAdmin(AdminFlade *admin) { m_admin = admin; }
+
+    // --- folders and options ---
+    QString GetUserFromWindows() const;
+    void makeOptdir();
+    void hentOpt();
+    void gemOpt();
+    void loadDesign();
+
+    // --- the data model ---
+    void setMappe();
+    void loadGruppefil();
+    void readWeb(const QString &folder);
+    void ListenAdd();
+    void GemWeb();
+    void insertElement(const QString &aUrl, const QString &aNavn);
+    void deleteGruppefil();
+    // The collection switch: programs when `programmer`, else web pages.
+    void skiftSamling(bool programmer);
+    // Writes the group list in the encoding it was read in.
+    void gemGruppeliste();
+
+    const Miljoe &miljoe() const { return m_miljoe; }
+
+    // State of the data model.
+    bool opstart = true;
+    QString brugernavn;
+    QString strukturDir, programdir0, programdir1, programdir, optdir, optFilnavn;
+    QString designname;
+    QString gruppenavn, gruppenavn0, gruppenavn1;
+    quint8 funkNo = 0;
+    QString gruppeDir;
+    QString webGruppefil, webLagerfil;
+    QStringList gruppeliste, lagerliste;
+    Kodning gruppelisteKodning = Kodning::Ansi;
+    Kodning lagerlisteKodning = Kodning::Ansi;
+    TWebArray Web;
+    qint32 WebNo = -1;
+    qint32 WebAntal = 0;
+
+    // Controls.
+    QWidget *Panel13;
+    QToolButton *Button2;
+    QMenu *PopupMenu;
+    QLabel *Label1;
+    QLineEdit *webEdit1;
+    QToolButton *Button3;
+    QToolButton *insertKnap;
+    QLabel *Label3;
+    QLineEdit *webEdit2;
+    QToolButton *Button1;
+    QWidget *Panel3;
+    QWidget *venstrePanel;
+    QLabel *gruppenavnLabel;
+    QTreeWidget *Listen;
+    QWidget *Panel9;
+    QWidget *gruppePanel;
+    QLabel *Label2;
+    QListWidget *gruppeBoksen;
+    QWidget *Panel2;
+    QStatusBar *infoBar;
+    TSysTrayIcon *TrayIcon;
+
+    // The group list shows these names.
+    void visGruppeliste(const QStringList &grupper);
+
+signals:
+    // The main window was closed: the program ends.
+    void lukket();
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void bygVindue();
+    void FormShow();
+    void FormClose();
+    void visGruppenavn();
+    // The folder of a group of the current collection, found ignoring case; empty for a
+    // name that cannot be a folder name.
+    QString gruppemappe(const QString &navn) const;
+
+    Miljoe m_miljoe;
+    AdminFlade *m_admin = nullptr;
+};

@@ -1,0 +1,179 @@
+// The data model of the main window: collections, group lists, element files.
+
+#include "launcher/mainform.h"
+
+#include "components/dialoger.h"
+#include "launcher/adminflade.h"
+#include "platform/fejl.h"
+#include "platform/filer.h"
+#include "platform/navne.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTreeWidget>
+
+namespace {
+// A list file, or an empty list in Windows-1252 when it is missing or unreadable.
+QStringList laesListe(const QString &sti, Kodning &kodning) {
+    kodning = Kodning::Ansi;
+    if (!filFindes(sti))
+        return {};
+    const Tekstlinjer t = laesLinjer(sti);
+    if (!t.ok)
+        return {};
+    kodning = t.kodning;
+    return t.linjer;
+}
+
+QString overskrivSpoergsmaal(const QString &navn) {
+    return QStringLiteral("Skal \"%1\" overskrives?\r\r\"Dato\" og \"Besøg\" nul-stilles, hvis elementet overskrives.")
+        .arg(navn);
+}
+} // namespace
+
+QString Tmainform::gruppemappe(const QString &navn) const {
+    if (!gyldigtNavn(navn))
+        return {};
+    return kasseblindSti(programdir, navn);
+}
+
+void Tmainform::setMappe() {
+    if (funkNo != 0) {
+        programdir = programdir1;
+        gruppenavn = gruppenavn1;
+    } else {
+        programdir = programdir0;
+        gruppenavn = gruppenavn0;
+    }
+    webGruppefil = programdir + QStringLiteral("webgruppe.txt");
+    webLagerfil = programdir + QStringLiteral("webLager.txt");
+    gruppeliste = laesListe(webGruppefil, gruppelisteKodning);
+    lagerliste = laesListe(webLagerfil, lagerlisteKodning);
+}
+
+void Tmainform::loadGruppefil() {
+    webEdit1->clear();
+    webEdit2->clear();
+    Listen->clear();
+    visGruppenavn();
+    if (m_admin)
+        m_admin->nulstilElementfelter();
+    Web.clear();
+    WebNo = -1;
+    WebAntal = 0;
+    if (gruppenavn.isEmpty())
+        return;
+    const QString mappe = gruppemappe(gruppenavn);
+    if (mappe.isEmpty() || !mappeFindes(mappe))
+        return;
+    gruppeDir = mappe;
+    if (m_admin)
+        m_admin->visValgtGruppe(gruppenavn);
+    readWeb(gruppeDir);
+    for (int i = 0; i < WebAntal; ++i) {
+        WebNo = i;
+        ListenAdd();
+    }
+}
+
+void Tmainform::readWeb(const QString &folder) {
+    // A damaged file gives its row with what could be read; the files after it are
+    // still read, so one bad file never hides the rest of the group.
+    for (const QString &navn : listMappe(folder, Indhold::Filer)) {
+        Web.append(laesElement(folder + kSep + navn).element);
+        ++WebNo;
+        ++WebAntal;
+    }
+}
+
+void Tmainform::ListenAdd() {
+    const TWebRecord &e = Web.at(WebNo);
+    auto *raekke = new QTreeWidgetItem(
+        Listen, {e.dato, e.klokken, QString::number(e.Visits), e.Navn});
+    raekke->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    if (m_admin)
+        m_admin->tilfoejElement(e.Navn);
+}
+
+void Tmainform::GemWeb() {
+    TWebRecord &e = Web[WebNo];
+    // The name is the file name: one that could lead out of the group folder is refused.
+    if (!gyldigtNavn(e.Navn) || gruppeDir.isEmpty())
+        throw AnkerFejl(ugyldigtNavnTekst());
+    e.filnavn = kasseblindSti(gruppeDir, e.Navn + QStringLiteral(".txt"));
+    skrivLinjerEllerFejl(e.filnavn, elementLinjer(e));
+}
+
+void Tmainform::insertElement(const QString &aUrl, const QString &aNavn) {
+    if (!gyldigtNavn(aNavn)) {
+        visBesked(ugyldigtNavnTekst());
+        return;
+    }
+    const QString mappe = gruppemappe(gruppenavn);
+    if (mappe.isEmpty())
+        return;
+    gruppeDir = mappe;
+    TWebRecord ny;
+    ny.Url = aUrl;
+    ny.Navn = aNavn;
+    ny.dato = kIngenDato;
+    ny.klokken = kIngenKlokke;
+    ny.Visits = 0;
+    ny.filnavn = kasseblindSti(gruppeDir, aNavn + QStringLiteral(".txt"));
+    if (QFileInfo::exists(ny.filnavn) && !spoerg(overskrivSpoergsmaal(aNavn)))
+        return;
+    WebNo = Listen->topLevelItemCount();
+    Web.resize(WebNo);
+    Web.append(ny);
+    GemWeb();
+    loadGruppefil();
+}
+
+void Tmainform::gemGruppeliste() { skrivLinjerEllerFejl(webGruppefil, gruppeliste, gruppelisteKodning); }
+
+void Tmainform::deleteGruppefil() {
+    if (!gruppenavn.isEmpty()) {
+        qsizetype pos = gruppeliste.indexOf(gruppenavn);
+        if (pos < 0) {
+            for (qsizetype i = 0; i < gruppeliste.size() && pos < 0; ++i)
+                if (gruppeliste[i].compare(gruppenavn, Qt::CaseInsensitive) == 0)
+                    pos = i;
+        }
+        if (pos >= 0) {
+            gruppeliste.removeAt(pos);
+            gemGruppeliste();
+            if (m_admin)
+                m_admin->visGrupper(gruppeliste);
+            visGruppeliste(gruppeliste);
+        }
+        // The folder goes to the trash: recoverable, and the name is free again.
+        const QString mappe = gruppemappe(gruppenavn);
+        if (!mappe.isEmpty() && mappeFindes(mappe) && !m_miljoe.skal->tilPapirkurv(mappe))
+            visBesked(QStringLiteral("Gruppens mappe kunne ikke flyttes til papirkurven."));
+    }
+    gruppenavn.clear();
+    loadGruppefil();
+    if (m_admin)
+        m_admin->loadBokse();
+}
+
+void Tmainform::skiftSamling(bool programmer) {
+    if (m_admin)
+        m_admin->visGrupper({});
+    funkNo = programmer ? 1 : 0;
+    gruppenavn = programmer ? gruppenavn1 : gruppenavn0;
+    Listen->headerItem()->setText(3, programmer ? QStringLiteral("Program") : QStringLiteral("Webside"));
+    gruppeBoksen->clear();
+    setMappe();
+    loadGruppefil();
+    if (!gruppeliste.isEmpty()) {
+        if (m_admin)
+            m_admin->visGrupper(gruppeliste);
+        visGruppeliste(gruppeliste);
+    }
+    if (m_admin) {
+        m_admin->visLagerlister(gruppeliste, lagerliste);
+        m_admin->visSamling(funkNo);
+    }
+}

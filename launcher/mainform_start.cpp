@@ -1,0 +1,134 @@
+// The main window's start and end: folders, "main.txt", first showing, closing.
+
+#include "launcher/mainform.h"
+
+#include "components/systray.h"
+#include "launcher/adminflade.h"
+#include "launcher/hovedopt.h"
+#include "platform/fejl.h"
+#include "platform/filer.h"
+#include "platform/navne.h"
+#include "platform/stil.h"
+
+#include <QTimer>
+
+namespace {
+const QString kStandardDesign = QStringLiteral("Sky");
+} // namespace
+
+void Tmainform::FormCreate() {
+    opstart = true;
+    makeOptdir();
+    optFilnavn = optdir + QStringLiteral("main.txt");
+    hentOpt();
+    setMappe();
+}
+
+QString Tmainform::GetUserFromWindows() const { return m_miljoe.brugernavn; }
+
+void Tmainform::makeOptdir() {
+    brugernavn = GetUserFromWindows();
+    if (brugernavn.isEmpty())
+        brugernavn = QStringLiteral("Bruger");
+    setWindowTitle(QStringLiteral("Ankerhus: ") + brugernavn);
+    const QString rod = m_miljoe.dataRod;
+    strukturDir = rod + kSep + QStringLiteral("Struktur");
+    const QString brugermappe = rod + kSep + brugernavn;
+    programdir0 = brugermappe + kSep + QStringLiteral("Program");
+    programdir1 = brugermappe + kSep + QStringLiteral("Programmer");
+    if (!mappeFindes(brugermappe)) {
+        opretMappe(rod);
+        opretMappe(brugermappe);
+        opretMappe(programdir0);
+        opretMappe(programdir1);
+        // A missing template is named in the error report; the rest of the start goes on.
+        medFejlrapport([&] { kopierTrae(strukturDir + kSep + QStringLiteral("Program"), programdir0); });
+        medFejlrapport([&] { kopierTrae(strukturDir + kSep + QStringLiteral("Programmer"), programdir1); });
+    }
+    programdir0 += kSep;
+    programdir1 += kSep;
+    optdir = brugermappe + kSep + QStringLiteral("Egenskaber");
+    if (!mappeFindes(optdir))
+        opretMappe(optdir);
+    optdir += kSep;
+}
+
+void Tmainform::hentOpt() {
+    if (filFindes(optFilnavn)) {
+        const Tekstlinjer t = laesLinjer(optFilnavn);
+        const HovedoptLaesning l = fortolkHovedopt(t.ok ? t.linjer : QStringList());
+        const Hovedopt &o = l.opt;
+        // Each value takes effect as it is read; a bad line ends the reading there.
+        if (l.antal >= 1) {
+            designname = o.designname;
+            Stil::anvend(designname);
+        }
+        if (l.antal >= 2)
+            move(x(), o.top);
+        if (l.antal >= 3)
+            move(o.left, y());
+        if (l.antal >= 4)
+            resize(o.width, height());
+        if (l.antal >= 5)
+            resize(width(), o.height);
+        if (l.antal >= 6)
+            gruppenavn = o.gruppenavn;
+        if (l.antal >= 7)
+            gruppenavn0 = o.gruppenavn0;
+        if (l.antal >= 8)
+            gruppenavn1 = o.gruppenavn1;
+        if (!l.helt())
+            return;
+        funkNo = quint8(o.funkNo);
+    } else {
+        designname = kStandardDesign;
+        Stil::anvend(designname);
+        move(120, 120);
+        resize(595, 380);
+        const QString standardgruppe = m_miljoe.dataRod + QStringLiteral("/ravn/Program/Underholdning");
+        gruppenavn = mappeFindes(standardgruppe) ? QStringLiteral("Underholdning") : QString();
+        funkNo = 0;
+    }
+    if (funkNo != 0)
+        gruppenavn1 = gruppenavn;
+    else
+        gruppenavn0 = gruppenavn;
+    visGruppenavn();
+}
+
+void Tmainform::gemOpt() {
+    if (funkNo != 0)
+        gruppenavn1 = gruppenavn;
+    else
+        gruppenavn0 = gruppenavn;
+    Hovedopt o;
+    o.designname = designname;
+    o.top = y();
+    o.left = x();
+    o.width = width();
+    o.height = height();
+    o.gruppenavn = gruppenavn;
+    o.gruppenavn0 = gruppenavn0;
+    o.gruppenavn1 = gruppenavn1;
+    o.funkNo = funkNo;
+    medFejlrapport([&] { skrivLinjerEllerFejl(optFilnavn, hovedoptLinjer(o)); });
+    if (m_admin)
+        medFejlrapport([&] { m_admin->gemOpt(); });
+}
+
+void Tmainform::loadDesign() {
+    if (m_admin)
+        m_admin->visDesignliste(Stil::navne(), designname);
+}
+
+void Tmainform::FormShow() {
+    if (!opstart)
+        return;
+    opstart = false;
+    medFejlrapport([&] { loadGruppefil(); });
+    TrayIcon->setEnabled(m_admin && m_admin->trayValgt());
+    if (m_admin && m_admin->minimerValgt())
+        QTimer::singleShot(0, this, &QWidget::showMinimized);
+}
+
+void Tmainform::FormClose() { gemOpt(); }

@@ -1,0 +1,36 @@
+#include "platform/modalsvar.h"
+
+#include <QQueue>
+
+namespace {
+bool s_test = false;
+QQueue<int> s_svar;
+QList<Modalsvar::Visning> s_vist;
+} // namespace
+
+namespace Modalsvar {
+
+void testtilstand(bool til) {
+    s_test = til;
+    ryd();
+}
+
+bool iTesttilstand() { return s_test; }
+
+void forbered(int svar) { s_svar.enqueue(svar); }
+
+std::optional<int> tag(const QString &slags, const QString &tekst, int standard) {
+    if (!s_test)
+        return std::nullopt;
+    s_vist.append({slags, tekst});
+    return s_svar.isEmpty() ? standard : s_svar.dequeue();
+}
+
+QList<Visning> vist() { return s_vist; }
+
+void ryd() {
+    s_svar.clear();
+    s_vist.clear();
+}
+
+} // namespace Modalsvar

@@ -1,0 +1,60 @@
+#include "platform/navne.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+QString ugyldigtNavnTekst() {
+    return QStringLiteral("Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..");
+}
+
+bool gyldigtNavn(const QString &navn) {
+    if (navn.isEmpty() || navn == u"." || navn == u"..")
+        return false;
+    return std::none_of(navn.begin(), navn.end(), [](QChar c) {
+        return c == u'/' || c == u'\\' || c.category() == QChar::Other_Control;
+    });
+}
+
+namespace {
+QString forbind(const QString &mappe, const QString &navn) {
+    if (mappe.endsWith(kSep))
+        return mappe + navn;
+    return mappe + kSep + navn;
+}
+} // namespace
+
+QString kasseblindSti(const QString &mappe, const QString &navn) {
+    const QString direkte = forbind(mappe, navn);
+    if (QFileInfo::exists(direkte) || QFileInfo(direkte).isSymLink())
+        return direkte;
+    const QStringList alle = QDir(mappe).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                   QDir::NoDotAndDotDot);
+    for (const QString &n : alle)
+        if (n.compare(navn, Qt::CaseInsensitive) == 0)
+            return forbind(mappe, n);
+    return direkte;
+}
+
+QStringList listMappe(const QString &mappe, Indhold hvad) {
+    QDir::Filters filter = QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    switch (hvad) {
+    case Indhold::Filer:
+        filter |= QDir::Files;
+        break;
+    case Indhold::Mapper:
+        filter |= QDir::Dirs;
+        break;
+    case Indhold::Alt:
+        filter |= QDir::AllEntries;
+        break;
+    }
+    QStringList navne = QDir(mappe).entryList(filter, QDir::Name | QDir::IgnoreCase);
+    // QDir sorts by the locale; pin the order to a plain case-blind comparison.
+    std::stable_sort(navne.begin(), navne.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return navne;
+}

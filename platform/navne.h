@@ -1,0 +1,27 @@
+#pragma once
+// Names in the data root: the data root behaves as if names ignored letter case, folder
+// listings come sorted ignoring case, and a name the user gives never leaves its folder.
+
+#include <QString>
+#include <QStringList>
+
+// The path separator of this platform.
+inline constexpr QChar kSep = u'/';
+
+// The message for a name that cannot be a file or folder name here.
+QString ugyldigtNavnTekst();
+
+// A name is valid when it is not empty, not "." or "..", and holds no "/", "\" and no
+// control character.
+bool gyldigtNavn(const QString &navn);
+
+// The path of the entry of folder `mappe` whose name matches `navn` ignoring case; when
+// there is none, `mappe` + "/" + `navn`. `mappe` may end with a separator or not.
+QString kasseblindSti(const QString &mappe, const QString &navn);
+
+enum class Indhold { Filer, Mapper, Alt };
+
+// The names of a folder's entries (hidden ones included, "." and ".." never), sorted
+// ignoring case so the order is the same on every machine. Entries that are neither a
+// folder nor a readable file count as files.
+QStringList listMappe(const QString &mappe, Indhold hvad);

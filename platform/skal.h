@@ -1,0 +1,40 @@
+#pragma once
+// The shell: opening addresses and documents, starting programs, the trash and folder
+// moves. The program uses SystemSkal; tests pass a recorder.
+
+#include <QString>
+#include <QStringList>
+
+// Result codes of opening or starting, as the callers' messages know them.
+namespace Skalkode {
+inline constexpr int FilIkkeFundet = 2;
+inline constexpr int StiIkkeFundet = 3;
+inline constexpr int AdgangNaegtet = 5;
+inline constexpr int IngenTilknytning = 31;
+inline constexpr int Udfoert = 42; // anything above 32 means success
+} // namespace Skalkode
+
+class Skal {
+public:
+    virtual ~Skal() = default;
+    // Opens an address or document with the desktop's default application, or starts an
+    // executable file; returns a result code (above 32 on success).
+    virtual int aabn(const QString &adresse) = 0;
+    // Starts a program with these arguments; returns a result code.
+    virtual int start(const QString &program, const QStringList &argumenter) = 0;
+    // Moves a file or folder to the trash; true on success.
+    virtual bool tilPapirkurv(const QString &sti) = 0;
+    // Renames a folder; false when the target exists or the move fails.
+    virtual bool flytMappe(const QString &fra, const QString &til) = 0;
+};
+
+class SystemSkal : public Skal {
+public:
+    int aabn(const QString &adresse) override;
+    int start(const QString &program, const QStringList &argumenter) override;
+    bool tilPapirkurv(const QString &sti) override;
+    bool flytMappe(const QString &fra, const QString &til) override;
+};
+
+// Opens a URI with the desktop's default application through GIO; a result code.
+int aabnMedStandardprogram(const QString &uri);

@@ -1,0 +1,112 @@
+#include "platform/stil.h"
+
+#include "platform/fejl.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace {
+
+struct Farver {
+    QColor vindue, tekst, felt, feltAlt, knap, knapTekst, markering, markeringTekst, lys, moerk;
+    QString ark; // extra style sheet for what a palette cannot say
+};
+
+const QString kWindows = QStringLiteral("Windows");
+
+QString s_aktuel;
+QPalette s_skrivebordspalet;
+bool s_paletGemt = false;
+
+// Each named style: clearly its own colours, so the user sees the choice take effect.
+Farver farver(const QString &navn) {
+    if (navn == u"Aqua Light Slate")
+        return {QColor(0xdd, 0xe4, 0xec), QColor(0x1e, 0x2b, 0x38), QColor(0xf4, 0xf7, 0xfa),
+                QColor(0xe8, 0xee, 0xf4), QColor(0xc9, 0xd5, 0xe1), QColor(0x1e, 0x2b, 0x38),
+                QColor(0x3b, 0x8e, 0xc8), Qt::white, QColor(0xf4, 0xf7, 0xfa),
+                QColor(0x70, 0x80, 0x90),
+                QStringLiteral("QPushButton, QToolButton { border-radius: 6px; }")};
+    if (navn == u"Carbon")
+        return {QColor(0x2b, 0x2b, 0x2b), QColor(0xe6, 0xe6, 0xe6), QColor(0x1e, 0x1e, 0x1e),
+                QColor(0x26, 0x26, 0x26), QColor(0x3a, 0x3a, 0x3a), QColor(0xf0, 0xf0, 0xf0),
+                QColor(0xe0, 0x7b, 0x1f), Qt::black, QColor(0x55, 0x55, 0x55),
+                QColor(0x10, 0x10, 0x10), QString()};
+    if (navn == u"Iceberg Classico")
+        return {QColor(0xe9, 0xf3, 0xf7), QColor(0x10, 0x30, 0x40), Qt::white,
+                QColor(0xf0, 0xf8, 0xfb), QColor(0xcf, 0xe6, 0xee), QColor(0x10, 0x30, 0x40),
+                QColor(0x4f, 0xa3, 0xc2), Qt::white, Qt::white, QColor(0x7a, 0xa4, 0xb4),
+                QString()};
+    if (navn == u"Sky")
+        return {QColor(0xd6, 0xe8, 0xfa), QColor(0x0b, 0x24, 0x4a), Qt::white,
+                QColor(0xea, 0xf3, 0xfd), QColor(0xb7, 0xd5, 0xf4), QColor(0x0b, 0x24, 0x4a),
+                QColor(0x1f, 0x6f, 0xd1), Qt::white, Qt::white, QColor(0x6d, 0x93, 0xc0),
+                QString()};
+    // "Windows10 Clear Day": white, flat, with a blue accent.
+    return {QColor(0xf3, 0xf3, 0xf3), Qt::black, Qt::white, QColor(0xf7, 0xf7, 0xf7),
+            QColor(0xe1, 0xe1, 0xe1), Qt::black, QColor(0x00, 0x78, 0xd7), Qt::white, Qt::white,
+            QColor(0xad, 0xad, 0xad), QStringLiteral("QPushButton, QToolButton { border-radius: 0px; }")};
+}
+
+QPalette palet(const Farver &f) {
+    QPalette p;
+    p.setColor(QPalette::Window, f.vindue);
+    p.setColor(QPalette::WindowText, f.tekst);
+    p.setColor(QPalette::Base, f.felt);
+    p.setColor(QPalette::AlternateBase, f.feltAlt);
+    p.setColor(QPalette::Text, f.tekst);
+    p.setColor(QPalette::PlaceholderText, f.moerk);
+    p.setColor(QPalette::Button, f.knap);
+    p.setColor(QPalette::ButtonText, f.knapTekst);
+    p.setColor(QPalette::Highlight, f.markering);
+    p.setColor(QPalette::HighlightedText, f.markeringTekst);
+    p.setColor(QPalette::ToolTipBase, f.felt);
+    p.setColor(QPalette::ToolTipText, f.tekst);
+    p.setColor(QPalette::Light, f.lys);
+    p.setColor(QPalette::Mid, f.moerk);
+    p.setColor(QPalette::Dark, f.moerk);
+    p.setColor(QPalette::Link, f.markering);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, f.moerk);
+    p.setColor(QPalette::Disabled, QPalette::Text, f.moerk);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, f.moerk);
+    return p;
+}
+
+} // namespace
+
+namespace Stil {
+
+QStringList navne() {
+    return {QStringLiteral("Aqua Light Slate"), QStringLiteral("Carbon"),
+            QStringLiteral("Iceberg Classico"), QStringLiteral("Sky"), kWindows,
+            QStringLiteral("Windows10 Clear Day")};
+}
+
+bool anvend(const QString &navn) {
+    if (!navne().contains(navn)) {
+        rapporterFejl(QStringLiteral("Designet \"%1\" findes ikke.").arg(navn));
+        return false;
+    }
+    if (!s_paletGemt) {
+        s_skrivebordspalet = QApplication::palette();
+        s_paletGemt = true;
+    }
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return false;
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (navn == kWindows) {
+        qApp->setStyleSheet(QString());
+        QApplication::setPalette(s_skrivebordspalet);
+    } else {
+        const Farver f = farver(navn);
+        qApp->setStyleSheet(f.ark);
+        QApplication::setPalette(palet(f));
+    }
+    s_aktuel = navn;
+    return true;
+}
+
+QString aktuel() { return s_aktuel; }
+
+} // namespace Stil

@@ -1,0 +1,156 @@
+#include "platform/tekstfil.h"
+
+#include "platform/fejl.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+const char *const kAnsiNavn = "windows-1252";
+
+QString ansiTekst(QByteArrayView bytes) {
+    QStringDecoder dekoder(kAnsiNavn);
+    if (!dekoder.isValid()) // without the codec, Latin-1 is the nearest safe reading
+        return QString::fromLatin1(bytes);
+    return dekoder.decode(bytes);
+}
+
+QString utf16Tekst(QByteArrayView bytes, bool littleEndian) {
+    QStringDecoder dekoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    return dekoder.decode(bytes);
+}
+} // namespace
+
+QStringList delLinjer(const QString &tekst) {
+    QStringList linjer;
+    qsizetype start = 0;
+    const qsizetype n = tekst.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = tekst.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        linjer.append(tekst.mid(start, i - start));
+        if (c == u'\r' && i + 1 < n && tekst.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        linjer.append(tekst.mid(start));
+    return linjer;
+}
+
+Tekstlinjer afkodLinjer(const QByteArray &bytes) {
+    Tekstlinjer r;
+    r.ok = true;
+    QString tekst;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        r.kodning = Kodning::Utf8;
+        QStringDecoder dekoder(QStringConverter::Utf8);
+        tekst = dekoder.decode(QByteArrayView(bytes).sliced(3));
+    } else if (bytes.startsWith("\xFF\xFE")) {
+        r.kodning = Kodning::Utf16LE;
+        tekst = utf16Tekst(QByteArrayView(bytes).sliced(2), true);
+    } else if (bytes.startsWith("\xFE\xFF")) {
+        r.kodning = Kodning::Utf16BE;
+        tekst = utf16Tekst(QByteArrayView(bytes).sliced(2), false);
+    } else {
+        tekst = ansiTekst(bytes);
+    }
+    r.linjer = delLinjer(tekst);
+    return r;
+}
+
+QByteArray kodLinjer(const QStringList &linjer, Kodning kodning) {
+    QString tekst;
+    for (const QString &l : linjer) {
+        tekst += l;
+        tekst += QStringLiteral("\r\n");
+    }
+    if (kodning == Kodning::Ansi) {
+        QStringEncoder koder(kAnsiNavn);
+        if (koder.isValid()) {
+            QByteArray ud = koder.encode(tekst);
+            if (!koder.hasError())
+                return ud;
+        }
+        kodning = Kodning::Utf8;
+    }
+    switch (kodning) {
+    case Kodning::Utf16LE: {
+        QStringEncoder koder(QStringConverter::Utf16LE);
+        return QByteArray("\xFF\xFE", 2) + QByteArray(koder.encode(tekst));
+    }
+    case Kodning::Utf16BE: {
+        QStringEncoder koder(QStringConverter::Utf16BE);
+        return QByteArray("\xFE\xFF", 2) + QByteArray(koder.encode(tekst));
+    }
+    default:
+        return QByteArray("\xEF\xBB\xBF") + tekst.toUtf8();
+    }
+}
+
+Tekstlinjer laesLinjer(const QString &sti) {
+    QFile fil(sti);
+    if (!fil.open(QIODevice::ReadOnly)) {
+        Tekstlinjer r;
+        r.fejl = fil.errorString();
+        return r;
+    }
+    if (fil.size() > kStoersteTekstfil) {
+        Tekstlinjer r;
+        r.fejl = QStringLiteral("Filen er for stor: %1").arg(sti);
+        return r;
+    }
+    // Reads at most the limit even when the size lies (a pipe, a growing file).
+    const QByteArray bytes = fil.read(kStoersteTekstfil + 1);
+    if (bytes.size() > kStoersteTekstfil) {
+        Tekstlinjer r;
+        r.fejl = QStringLiteral("Filen er for stor: %1").arg(sti);
+        return r;
+    }
+    if (fil.error() != QFileDevice::NoError) {
+        Tekstlinjer r;
+        r.fejl = fil.errorString();
+        return r;
+    }
+    return afkodLinjer(bytes);
+}
+
+Skriveresultat skrivLinjer(const QString &sti, const QStringList &linjer, Kodning kodning) {
+    Skriveresultat r;
+    QSaveFile fil(sti);
+    // Unbuffered, so a short write (disk full, size limit) shows in write's count;
+    // through the buffer it would be lost silently at commit.
+    if (!fil.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        r.fejl = fil.errorString();
+        return r;
+    }
+    const QByteArray bytes = kodLinjer(linjer, kodning);
+    // A short write is retried, so the second attempt reports the system's reason.
+    qint64 skrevet = 0;
+    while (skrevet < bytes.size()) {
+        const qint64 n = fil.write(bytes.constData() + skrevet, bytes.size() - skrevet);
+        if (n <= 0)
+            break;
+        skrevet += n;
+    }
+    if (skrevet != bytes.size()) {
+        r.fejl = fil.errorString();
+        fil.cancelWriting();
+        return r;
+    }
+    if (!fil.commit()) {
+        r.fejl = fil.errorString();
+        return r;
+    }
+    r.ok = true;
+    return r;
+}
+
+void skrivLinjerEllerFejl(const QString &sti, const QStringList &linjer, Kodning kodning) {
+    const Skriveresultat r = skrivLinjer(sti, linjer, kodning);
+    if (!r.ok)
+        throw AnkerFejl(QStringLiteral("Filen \"%1\" kunne ikke skrives: %2").arg(sti, r.fejl));
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Text files as lists of lines: Windows-1252 unless a byte-order mark says otherwise,
+// any of CR LF, CR or LF ends a line on reading, CR LF after every line on writing.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+enum class Kodning { Ansi, Utf8, Utf16LE, Utf16BE };
+
+// A file larger than this is no file the program wrote; it is treated as damaged.
+inline constexpr qint64 kStoersteTekstfil = 16 * 1024 * 1024;
+
+struct Tekstlinjer {
+    QStringList linjer;
+    Kodning kodning = Kodning::Ansi;
+    bool ok = false;
+    QString fejl; // the system's text when ok is false
+};
+
+// Splits on CR LF, CR or LF; a line break at the very end adds no line.
+QStringList delLinjer(const QString &tekst);
+
+// Decodes bytes, honouring a UTF-8 or UTF-16 byte-order mark.
+Tekstlinjer afkodLinjer(const QByteArray &bytes);
+
+// Encodes the lines with CR LF after each. Ansi text that Windows-1252 cannot hold is
+// written as UTF-8 with a mark instead, so nothing is lost.
+QByteArray kodLinjer(const QStringList &linjer, Kodning kodning);
+
+Tekstlinjer laesLinjer(const QString &sti);
+
+struct Skriveresultat {
+    bool ok = false;
+    QString fejl; // the system's text when ok is false
+};
+
+// Writes the whole file or nothing: the old file stays as it was on any failure.
+Skriveresultat skrivLinjer(const QString &sti, const QStringList &linjer,
+                           Kodning kodning = Kodning::Ansi);
+
+// As skrivLinjer, but a failure raises AnkerFejl with the system's text.
+void skrivLinjerEllerFejl(const QString &sti, const QStringList &linjer,
+                          Kodning kodning = Kodning::Ansi);

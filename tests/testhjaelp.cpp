@@ -1,0 +1,61 @@
+#include "testhjaelp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringEncoder>
+
+int OptagendeSkal::aabn(const QString &adresse) {
+    kald << QStringLiteral("aabn ") + adresse;
+    return svar;
+}
+
+int OptagendeSkal::start(const QString &program, const QStringList &argumenter) {
+    kald << (QStringList{QStringLiteral("start"), program} + argumenter).join(u' ');
+    return svar;
+}
+
+bool OptagendeSkal::tilPapirkurv(const QString &sti) {
+    kald << QStringLiteral("papirkurv ") + sti;
+    if (!papirkurvVirker)
+        return false;
+    // Stand-in for the trash: the entry leaves its place.
+    const QFileInfo info(sti);
+    return info.isDir() ? QDir(sti).removeRecursively() : QFile::remove(sti);
+}
+
+bool OptagendeSkal::flytMappe(const QString &fra, const QString &til) {
+    kald << QStringLiteral("flyt ") + fra + u' ' + til;
+    return !QFileInfo::exists(til) && QDir().rename(fra, til);
+}
+
+Testmiljoe::Testmiljoe() {
+    miljoe.dataRod = mappe.path() + QStringLiteral("/Ankerhusmappe");
+    miljoe.brugernavn = QStringLiteral("tester");
+    miljoe.ur = [] { return QDateTime(QDate(2026, 12, 9), QTime(14, 35, 12)); };
+    miljoe.datoFormat = QStringLiteral("dd-MM-yyyy");
+    miljoe.tidFormat = QStringLiteral("HH:mm:ss");
+    miljoe.skal = skal;
+}
+
+void skrivBytes(const QString &sti, const QByteArray &bytes) {
+    QDir().mkpath(QFileInfo(sti).absolutePath());
+    QFile f(sti);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(sti));
+}
+
+QByteArray laesBytes(const QString &sti) {
+    QFile f(sti);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QByteArray crlf(const QStringList &linjer) {
+    QStringEncoder koder("windows-1252");
+    QByteArray ud;
+    for (const QString &l : linjer)
+        ud += QByteArray(koder.encode(l)) + "\r\n";
+    return ud;
+}

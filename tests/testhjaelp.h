@@ -1,0 +1,35 @@
+#pragma once
+// Fixtures shared by the test programs: a recording shell, a fresh data root, files.
+
+#include "launcher/Ankerhus.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class OptagendeSkal : public Skal {
+public:
+    int aabn(const QString &adresse) override;
+    int start(const QString &program, const QStringList &argumenter) override;
+    bool tilPapirkurv(const QString &sti) override;
+    bool flytMappe(const QString &fra, const QString &til) override;
+
+    QStringList kald;     // "aabn <adr>", "start <prog> <args>", "papirkurv <sti>", ...
+    int svar = Skalkode::Udfoert;
+    bool papirkurvVirker = true;
+};
+
+// A test environment over a temporary data root, user "tester", a fixed clock.
+struct Testmiljoe {
+    QTemporaryDir mappe;
+    std::shared_ptr<OptagendeSkal> skal = std::make_shared<OptagendeSkal>();
+    Miljoe miljoe;
+    Testmiljoe();
+    QString rod() const { return miljoe.dataRod; }
+    QString bruger() const { return rod() + QStringLiteral("/tester"); }
+};
+
+void skrivBytes(const QString &sti, const QByteArray &bytes);
+QByteArray laesBytes(const QString &sti);
+// Lines joined with CR LF after each, in Windows-1252.
+QByteArray crlf(const QStringList &linjer);

@@ -1,0 +1,243 @@
+// Text files, names, the address test and file services.
+
+#include "platform/adresse.h"
+#include "platform/fejl.h"
+#include "platform/filer.h"
+#include "platform/navne.h"
+#include "platform/tekstfil.h"
+#include "testhjaelp.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <sys/resource.h>
+#include <csignal>
+
+class TstPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void delLinjer_data();
+    void delLinjer();
+    void afkod_bomSelectsEncoding_data();
+    void afkod_bomSelectsEncoding();
+    void skriv_keepsEncodingAndEndsEveryLineWithCrLf_data();
+    void skriv_keepsEncodingAndEndsEveryLineWithCrLf();
+    void skriv_textOutsideWindows1252_becomesUtf8WithMark();
+    void skriv_failure_keepsOldFileAndReportsSystemText();
+    void laes_hugeFile_isDamagedNotRead();
+    void gyldigtNavn_data();
+    void gyldigtNavn();
+    void kasseblindSti_findsEntryIgnoringCase();
+    void listMappe_sortedIgnoringCaseWithHiddenFiles();
+    void gyldigAdresse_data();
+    void gyldigAdresse();
+    void kopierTrae_copiesAllLevelsAndKeepsExisting();
+    void kopierTrae_missingSource_raises();
+    void sletFilStrengt_raisesSystemText();
+};
+
+void TstPlatform::delLinjer_data() {
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QStringList>("linjer");
+    QTest::newRow("empty") << "" << QStringList{};
+    QTest::newRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
+    QTest::newRow("lone cr and lf") << "a\rb\nc" << QStringList{"a", "b", "c"};
+    QTest::newRow("empty last line kept") << "a\r\n\r\n" << QStringList{"a", ""};
+    QTest::newRow("lf cr is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
+    QTest::newRow("one empty line") << "\r\n" << QStringList{""};
+}
+
+void TstPlatform::delLinjer() {
+    QFETCH(QString, tekst);
+    QFETCH(QStringList, linjer);
+    QCOMPARE(::delLinjer(tekst), linjer);
+}
+
+void TstPlatform::afkod_bomSelectsEncoding_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("kodning");
+    const QString tekst = QStringLiteral("Kære Søren\r\nÅ");
+    QTest::newRow("ansi") << QByteArray("K\xe6re S\xf8ren\r\n\xc5") << int(Kodning::Ansi);
+    QTest::newRow("utf8") << (QByteArray("\xEF\xBB\xBF") + tekst.toUtf8()) << int(Kodning::Utf8);
+    QByteArray le("\xFF\xFE", 2), be("\xFE\xFF", 2);
+    for (QChar c : tekst) {
+        le.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
+        be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
+    }
+    QTest::newRow("utf16le") << le << int(Kodning::Utf16LE);
+    QTest::newRow("utf16be") << be << int(Kodning::Utf16BE);
+}
+
+void TstPlatform::afkod_bomSelectsEncoding() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, kodning);
+    const Tekstlinjer t = afkodLinjer(bytes);
+    QVERIFY(t.ok);
+    QCOMPARE(int(t.kodning), kodning);
+    QCOMPARE(t.linjer, (QStringList{QStringLiteral("Kære Søren"), QStringLiteral("Å")}));
+}
+
+void TstPlatform::skriv_keepsEncodingAndEndsEveryLineWithCrLf_data() {
+    QTest::addColumn<int>("kodning");
+    QTest::addColumn<QByteArray>("forventet");
+    QTest::newRow("ansi") << int(Kodning::Ansi) << QByteArray("\xe6\r\nb\r\n");
+    QTest::newRow("utf8") << int(Kodning::Utf8) << QByteArray("\xEF\xBB\xBF\xC3\xA6\r\nb\r\n");
+    QTest::newRow("utf16le") << int(Kodning::Utf16LE)
+                             << QByteArray("\xFF\xFE\xE6\x00\r\x00\n\x00" "b\x00\r\x00\n\x00", 14);
+    QTest::newRow("utf16be") << int(Kodning::Utf16BE)
+                             << QByteArray("\xFE\xFF\x00\xE6\x00\r\x00\n\x00" "b\x00\r\x00\n", 14);
+}
+
+void TstPlatform::skriv_keepsEncodingAndEndsEveryLineWithCrLf() {
+    QFETCH(int, kodning);
+    QFETCH(QByteArray, forventet);
+    QTemporaryDir d;
+    const QString sti = d.filePath("liste.txt");
+    const QStringList linjer{QStringLiteral("æ"), QStringLiteral("b")};
+    QVERIFY(skrivLinjer(sti, linjer, Kodning(kodning)).ok);
+    QCOMPARE(laesBytes(sti), forventet);
+    const Tekstlinjer igen = laesLinjer(sti);
+    QCOMPARE(igen.linjer, linjer);
+    QCOMPARE(int(igen.kodning), kodning);
+}
+
+void TstPlatform::skriv_textOutsideWindows1252_becomesUtf8WithMark() {
+    QTemporaryDir d;
+    const QString sti = d.filePath("e.txt");
+    const QStringList linjer{QStringLiteral("Łódź ☃"), QStringLiteral("x")};
+    QVERIFY(skrivLinjer(sti, linjer).ok);
+    QVERIFY(laesBytes(sti).startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(laesLinjer(sti).linjer, linjer);
+}
+
+void TstPlatform::skriv_failure_keepsOldFileAndReportsSystemText() {
+    QTemporaryDir d;
+    const QString sti = d.filePath("main.txt");
+    skrivBytes(sti, "gammel\r\n");
+    // A file-size limit makes the write fail for want of space.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit gammel{};
+    getrlimit(RLIMIT_FSIZE, &gammel);
+    rlimit lille = gammel;
+    lille.rlim_cur = 4;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &lille), 0);
+    const Skriveresultat r = skrivLinjer(sti, {QStringLiteral("en meget længere ny tekst")});
+    setrlimit(RLIMIT_FSIZE, &gammel);
+    QVERIFY(!r.ok);
+    QVERIFY(!r.fejl.isEmpty());
+    QCOMPARE(laesBytes(sti), QByteArray("gammel\r\n"));
+    QCOMPARE(QDir(d.path()).entryList(QDir::Files), QStringList{"main.txt"});
+    QVERIFY_THROWS_EXCEPTION(AnkerFejl, skrivLinjerEllerFejl(d.filePath("mangler/x.txt"), {"a"}));
+}
+
+void TstPlatform::laes_hugeFile_isDamagedNotRead() {
+    QTemporaryDir d;
+    const QString sti = d.filePath("stor.txt");
+    QFile f(sti);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(f.resize(kStoersteTekstfil + 1));
+    f.close();
+    const Tekstlinjer t = laesLinjer(sti);
+    QVERIFY(!t.ok);
+    QVERIFY(t.linjer.isEmpty());
+}
+
+void TstPlatform::gyldigtNavn_data() {
+    QTest::addColumn<QString>("navn");
+    QTest::addColumn<bool>("gyldig");
+    QTest::newRow("plain") << "DR Nyheder" << true;
+    QTest::newRow("danish") << "Værktøjer" << true;
+    QTest::newRow("leading dash") << "-rf" << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("dot") << "." << false;
+    QTest::newRow("dotdot") << ".." << false;
+    QTest::newRow("slash") << "a/b" << false;
+    QTest::newRow("backslash") << "a\\b" << false;
+    QTest::newRow("tab") << "a\tb" << false;
+    QTest::newRow("newline") << "a\nb" << false;
+}
+
+void TstPlatform::gyldigtNavn() {
+    QFETCH(QString, navn);
+    QFETCH(bool, gyldig);
+    QCOMPARE(::gyldigtNavn(navn), gyldig);
+}
+
+void TstPlatform::kasseblindSti_findsEntryIgnoringCase() {
+    QTemporaryDir d;
+    skrivBytes(d.filePath("Nyheder/DR.txt"), "x");
+    QCOMPARE(kasseblindSti(d.path(), "nyheder"), d.filePath("Nyheder"));
+    QCOMPARE(kasseblindSti(d.filePath("Nyheder") + "/", "dr.TXT"), d.filePath("Nyheder/DR.txt"));
+    QCOMPARE(kasseblindSti(d.path(), "Ny"), d.filePath("Ny"));
+}
+
+void TstPlatform::listMappe_sortedIgnoringCaseWithHiddenFiles() {
+    QTemporaryDir d;
+    for (const char *n : {"b.txt", "A.txt", ".skjult", "c"})
+        skrivBytes(d.filePath(n), "x");
+    QDir(d.path()).mkdir("Undermappe");
+    QCOMPARE(listMappe(d.path(), Indhold::Filer), (QStringList{".skjult", "A.txt", "b.txt", "c"}));
+    QCOMPARE(listMappe(d.path(), Indhold::Mapper), QStringList{"Undermappe"});
+}
+
+void TstPlatform::gyldigAdresse_data() {
+    QTest::addColumn<QString>("adresse");
+    QTest::addColumn<bool>("gyldig");
+    QTest::newRow("https") << "https://www.dr.dk" << true;
+    QTest::newRow("mailto") << "mailto:a@b.dk" << true;
+    QTest::newRow("scheme chars") << "svn+ssh://x" << true;
+    QTest::newRow("local path") << "/usr/bin/gedit" << true;
+    QTest::newRow("no scheme") << "www.dr.dk" << false;
+    QTest::newRow("empty rest") << "http:" << false;
+    QTest::newRow("digit first") << "1http://x" << false;
+    QTest::newRow("bad scheme char") << "ht_tp://x" << false;
+    QTest::newRow("control char") << "https://x\ny" << false;
+    QTest::newRow("relative path") << "bin/gedit" << false;
+    QTest::newRow("dash") << "-x" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TstPlatform::gyldigAdresse() {
+    QFETCH(QString, adresse);
+    QFETCH(bool, gyldig);
+    QCOMPARE(::gyldigAdresse(adresse), gyldig);
+}
+
+void TstPlatform::kopierTrae_copiesAllLevelsAndKeepsExisting() {
+    QTemporaryDir d;
+    skrivBytes(d.filePath("fra/a.txt"), "a");
+    skrivBytes(d.filePath("fra/G/b.txt"), "b");
+    skrivBytes(d.filePath("fra/G/H/c.txt"), "c");
+    skrivBytes(d.filePath("til/a.txt"), "min egen");
+    kopierTrae(d.filePath("fra"), d.filePath("til"));
+    QCOMPARE(laesBytes(d.filePath("til/a.txt")), QByteArray("min egen"));
+    QCOMPARE(laesBytes(d.filePath("til/G/b.txt")), QByteArray("b"));
+    QCOMPARE(laesBytes(d.filePath("til/G/H/c.txt")), QByteArray("c"));
+}
+
+void TstPlatform::kopierTrae_missingSource_raises() {
+    QTemporaryDir d;
+    try {
+        kopierTrae(d.filePath("mangler"), d.filePath("til"));
+        QFAIL("no error raised");
+    } catch (const AnkerFejl &e) {
+        QVERIFY(e.tekst().contains("mangler"));
+    }
+}
+
+void TstPlatform::sletFilStrengt_raisesSystemText() {
+    QTemporaryDir d;
+    skrivBytes(d.filePath("x.txt"), "x");
+    sletFilStrengt(d.filePath("x.txt"));
+    QVERIFY(!QFile::exists(d.filePath("x.txt")));
+    try {
+        sletFilStrengt(d.filePath("x.txt"));
+        QFAIL("no error raised");
+    } catch (const AnkerFejl &e) {
+        QCOMPARE(e.tekst(), QString::fromLocal8Bit(strerror(ENOENT)));
+    }
+    QVERIFY(!sletFil(d.filePath("x.txt")));
+}
+
+QTEST_MAIN(TstPlatform)
+#include "tst_platform.moc"
