@@ -58,13 +58,11 @@ void Tbeskeddialog::FormShow() {
     f.setPointSize(10);
     m_etiket->setFont(f);
     const QFontMetrics fm(f);
-    const QString tekst = m_etiket->text();
     // An empty label still measures one line.
-    const int hoejde = tekst.isEmpty()
-                           ? fm.height()
-                           : fm.boundingRect(QRect(0, 0, kTekstBredde, 100000),
-                                             Qt::TextWordWrap | Qt::AlignLeft, tekst)
-                                 .height();
+    const QString tekst = m_etiket->text().isEmpty() ? QStringLiteral(" ") : m_etiket->text();
+    const int hoejde = fm.boundingRect(QRect(0, 0, kTekstBredde, 100000),
+                                       Qt::TextWordWrap | Qt::AlignLeft, tekst)
+                           .height();
     m_etiket->setGeometry((kBredde - kTekstBredde) / 2, 3, kTekstBredde, hoejde);
     setFixedHeight(hoejde + kEkstraHoejde);
 }

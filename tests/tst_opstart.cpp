@@ -1,0 +1,262 @@
+// Start-up: data folders, the first-run copy, "main.txt", the seven windows, closing.
+
+#include "admin/boksform.h"
+#include "launcher/mainform.h"
+#include "platform/modalsvar.h"
+#include "platform/stil.h"
+#include "platform/tekstfil.h"
+#include "components/systray.h"
+#include "testhjaelp.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+class TstOpstart : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Modalsvar::testtilstand(true); }
+    void cleanup() {
+        nedlaegVinduer();
+        Modalsvar::testtilstand(false);
+    }
+    void firstStart_createsFoldersAndCopiesTemplates();
+    void firstClose_writesNineDefaultLinesAndAdminOptions();
+    void defaultGroup_whenRavnsFolderExists();
+    void secondStart_copiesNothing();
+    void deletedOptionsFolder_isRecreatedWithDefaults();
+    void hentOpt_damagedFiles_data();
+    void hentOpt_damagedFiles();
+    void hentOpt_unknownStyle_reportsAndKeepsStartStyle();
+    void close_inProgramCollection_writesGroupOnLines6And8();
+    void missingTemplates_reportedAndStartGoesOn();
+    void noUserName_usesBruger();
+    void sevenWindows_createdAndDestroyedTwice();
+    void firstShowing_loadsGroupOnlyOnce();
+};
+
+namespace {
+QString mainTxt(const Testmiljoe &m) { return m.bruger() + "/Egenskaber/main.txt"; }
+} // namespace
+
+void TstOpstart::firstStart_createsFoldersAndCopiesTemplates() {
+    Testmiljoe m;
+    opretVinduer(m.miljoe);
+    QVERIFY(QFileInfo(m.rod() + "/Struktur/Ankerhusinfo/struktur.txt").isFile());
+    for (const char *samling : {"Program", "Programmer"}) {
+        const QString skabelon = m.rod() + "/Struktur/" + samling;
+        const QString bruger = m.bruger() + "/" + samling;
+        QCOMPARE(laesBytes(bruger + "/webgruppe.txt"), laesBytes(skabelon + "/webgruppe.txt"));
+        QCOMPARE(QDir(bruger).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QDir(skabelon).entryList(QDir::Dirs | QDir::NoDotAndDotDot));
+    }
+    QVERIFY(QFileInfo(m.bruger() + "/Egenskaber").isDir());
+    QCOMPARE(mainform->windowTitle(), QString("Ankerhus: tester"));
+    QCOMPARE(mainform->pos(), QPoint(120, 120));
+    QCOMPARE(mainform->size(), QSize(595, 380));
+    QCOMPARE(mainform->designname, QString("Sky"));
+    QCOMPARE(Stil::aktuel(), QString("Sky"));
+    QCOMPARE(mainform->gruppeBoksen->count(), mainform->gruppeliste.size());
+    QVERIFY(mainform->gruppeliste.contains("Nyheder"));
+    QCOMPARE(boksform->gruppeBoks->count(), mainform->gruppeliste.size());
+    QCOMPARE(boksform->designBox->currentText(), QString("Sky"));
+    QVERIFY(Modalsvar::vist().isEmpty());
+}
+
+void TstOpstart::firstClose_writesNineDefaultLinesAndAdminOptions() {
+    Testmiljoe m;
+    opretVinduer(m.miljoe);
+    mainform->close();
+    QCOMPARE(laesBytes(mainTxt(m)), crlf({"Sky", "120", "120", "595", "380", "", "", "", "0"}));
+    QCOMPARE(laesBytes(m.bruger() + "/Egenskaber/ankerHus.txt"),
+             crlf({"120", "120", "480", "480", "0", "0", "0"}));
+}
+
+void TstOpstart::defaultGroup_whenRavnsFolderExists() {
+    Testmiljoe m;
+    QDir().mkpath(m.rod() + "/ravn/Program/Underholdning");
+    opretVinduer(m.miljoe);
+    QCOMPARE(mainform->gruppenavn, QString("Underholdning"));
+    QCOMPARE(mainform->gruppenavnLabel->text(), QString("Underholdning"));
+    mainform->close();
+    QCOMPARE(laesBytes(mainTxt(m)),
+             crlf({"Sky", "120", "120", "595", "380", "Underholdning", "Underholdning", "", "0"}));
+}
+
+void TstOpstart::secondStart_copiesNothing() {
+    Testmiljoe m;
+    opretVinduer(m.miljoe);
+    nedlaegVinduer();
+    const QString minListe = m.bruger() + "/Program/webgruppe.txt";
+    skrivBytes(minListe, crlf({"Mine"}));
+    skrivBytes(m.rod() + "/Struktur/Program/Ny/x.txt", crlf({"https://x.dk", "x", "Dato", "XX:XX", "0", ""}));
+    QVERIFY(QFile::remove(m.bruger() + "/Program/Nyheder/DR Nyheder.txt"));
+    opretVinduer(m.miljoe);
+    QCOMPARE(mainform->gruppeliste, QStringList{"Mine"});
+    QVERIFY(!QFileInfo::exists(m.bruger() + "/Program/Ny"));
+    QVERIFY(!QFileInfo::exists(m.bruger() + "/Program/Nyheder/DR Nyheder.txt"));
+}
+
+void TstOpstart::deletedOptionsFolder_isRecreatedWithDefaults() {
+    Testmiljoe m;
+    QDir().mkpath(m.bruger() + "/Egenskaber");
+    skrivBytes(mainTxt(m), crlf({"Carbon", "10", "20", "700", "500", "", "", "", "0"}));
+    QVERIFY(QDir(m.bruger() + "/Egenskaber").removeRecursively());
+    opretVinduer(m.miljoe);
+    QVERIFY(QFileInfo(m.bruger() + "/Egenskaber").isDir());
+    QCOMPARE(mainform->designname, QString("Sky"));
+    QCOMPARE(mainform->pos(), QPoint(120, 120));
+}
+
+void TstOpstart::hentOpt_damagedFiles_data() {
+    QTest::addColumn<QByteArray>("fil");
+    QTest::addColumn<QString>("stil");
+    QTest::addColumn<QRect>("vindue");
+    QTest::addColumn<int>("funkNo");
+    QTest::addColumn<QString>("gruppe");
+    QTest::addColumn<QStringList>("gemt"); // main.txt after closing
+    QTest::newRow("nine lines")
+        << crlf({"Carbon", "50", "60", "700", "400", "Nyheder", "Opslag", "Kontor", "0"}) << "Carbon"
+        << QRect(60, 50, 700, 400) << 0 << "Nyheder"
+        << QStringList{"Carbon", "50", "60", "700", "400", "Nyheder", "Nyheder", "Kontor", "0"};
+    QTest::newRow("eight lines show line 7")
+        << crlf({"Carbon", "50", "60", "700", "400", "Nyheder", "Opslag", "Kontor"}) << "Carbon"
+        << QRect(60, 50, 700, 400) << 0 << "Opslag"
+        << QStringList{"Carbon", "50", "60", "700", "400", "Opslag", "Opslag", "Kontor", "0"};
+    QTest::newRow("bad line 2")
+        << crlf({"Carbon", "top", "60", "700", "400", "Nyheder", "Opslag", "", "0"}) << "Carbon"
+        << QRect(0, 0, 595, 380) << 0 << ""
+        << QStringList{"Carbon", "0", "0", "595", "380", "", "", "", "0"};
+    QTest::newRow("collection out of range")
+        << crlf({"Sky", "1", "2", "600", "390", "Nyheder", "Opslag", "", "300"}) << "Sky"
+        << QRect(2, 1, 600, 390) << 0 << "Opslag"
+        << QStringList{"Sky", "1", "2", "600", "390", "Opslag", "Opslag", "", "0"};
+    QTest::newRow("program collection")
+        << crlf({"Iceberg Classico", "1", "2", "600", "390", "Kontor", "Opslag", "Grafik", "1"})
+        << "Iceberg Classico" << QRect(2, 1, 600, 390) << 1 << "Kontor"
+        << QStringList{"Iceberg Classico", "1", "2", "600", "390", "Kontor", "Opslag", "Kontor", "1"};
+    QTest::newRow("empty file") << QByteArray() << "Windows10 Clear Day" << QRect(0, 0, 595, 380)
+                                << 0 << ""
+                                << QStringList{"", "0", "0", "595", "380", "", "", "", "0"};
+    QTest::newRow("utf16 with mark")
+        << (QByteArray("\xFF\xFE", 2) +
+            QByteArray(reinterpret_cast<const char *>(u"Sky\r\n5\r\n6\r\n600\r\n400\r\nØst\r\nØst\r\n\r\n0\r\n"), 2 * 34))
+        << "Sky" << QRect(6, 5, 600, 400) << 0 << "Øst"
+        << QStringList{"Sky", "5", "6", "600", "400", "Øst", "Øst", "", "0"};
+}
+
+void TstOpstart::hentOpt_damagedFiles() {
+    QFETCH(QByteArray, fil);
+    QFETCH(QString, stil);
+    QFETCH(QRect, vindue);
+    QFETCH(int, funkNo);
+    QFETCH(QString, gruppe);
+    QFETCH(QStringList, gemt);
+    Testmiljoe m;
+    opretVinduer(m.miljoe); // the first run, so the templates are in place
+    nedlaegVinduer();
+    skrivBytes(mainTxt(m), fil);
+    opretVinduer(m.miljoe);
+    QCOMPARE(Stil::aktuel(), stil);
+    QCOMPARE(QRect(mainform->pos(), mainform->size()), vindue);
+    QCOMPARE(int(mainform->funkNo), funkNo);
+    QCOMPARE(mainform->gruppenavn, gruppe);
+    QCOMPARE(boksform->funkCheck->isChecked(), funkNo == 1);
+    QCOMPARE(mainform->Listen->headerItem()->text(3), funkNo == 1 ? QString("Program") : QString("Hjemmeside"));
+    QVERIFY(Modalsvar::vist().isEmpty());
+    mainform->close();
+    QCOMPARE(laesBytes(mainTxt(m)), crlf(gemt));
+}
+
+void TstOpstart::hentOpt_unknownStyle_reportsAndKeepsStartStyle() {
+    Testmiljoe m;
+    QDir().mkpath(m.bruger() + "/Egenskaber");
+    skrivBytes(mainTxt(m), crlf({"Plastik", "120", "120", "595", "380", "", "", "", "0"}));
+    opretVinduer(m.miljoe);
+    QCOMPARE(Stil::aktuel(), QString("Windows10 Clear Day"));
+    QCOMPARE(Modalsvar::vist().size(), 1);
+    QCOMPARE(Modalsvar::vist()[0].tekst, QString("Designet \"Plastik\" findes ikke."));
+    QCOMPARE(boksform->designBox->currentIndex(), -1);
+}
+
+void TstOpstart::close_inProgramCollection_writesGroupOnLines6And8() {
+    Testmiljoe m;
+    opretVinduer(m.miljoe);
+    mainform->gruppenavn = mainform->gruppenavn0 = "Opslag"; // as choosing the group does
+    boksform->funkCheck->setChecked(true);
+    QCOMPARE(mainform->gruppeliste.first(), QString("Kontor"));
+    mainform->gruppenavn = "Grafik";
+    mainform->close();
+    const QStringList linjer = laesLinjer(mainTxt(m)).linjer;
+    QCOMPARE(linjer.mid(5), (QStringList{"Grafik", "Opslag", "Grafik", "1"}));
+}
+
+void TstOpstart::missingTemplates_reportedAndStartGoesOn() {
+    Testmiljoe m;
+    QDir().mkpath(m.rod() + "/Struktur"); // installed, but without the templates
+    opretVinduer(m.miljoe);
+    QVERIFY(QFileInfo(m.bruger() + "/Program").isDir());
+    QVERIFY(QFileInfo(m.bruger() + "/Programmer").isDir());
+    const auto vist = Modalsvar::vist();
+    QCOMPARE(vist.size(), 2);
+    QVERIFY(vist[0].tekst.contains("Struktur/Program\""));
+    QVERIFY(vist[1].tekst.contains("Struktur/Programmer\""));
+    QCOMPARE(mainform->designname, QString("Sky"));
+    QVERIFY(mainform->gruppeliste.isEmpty());
+    mainform->close();
+    QCOMPARE(laesLinjer(mainTxt(m)).linjer.size(), 9);
+}
+
+void TstOpstart::noUserName_usesBruger() {
+    Testmiljoe m;
+    m.miljoe.brugernavn.clear();
+    opretVinduer(m.miljoe);
+    QCOMPARE(mainform->windowTitle(), QString("Ankerhus: Bruger"));
+    QVERIFY(QFileInfo(m.rod() + "/Bruger/Egenskaber").isDir());
+}
+
+void TstOpstart::sevenWindows_createdAndDestroyedTwice() {
+    const QStringList navne{"mainform", "boksform", "infoformen", "urlform1",
+                            "editform", "infform", "spform"};
+    for (int gang = 0; gang < 2; ++gang) {
+        Testmiljoe m;
+        opretVinduer(m.miljoe);
+        QStringList fundet;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (navne.contains(w->objectName()))
+                fundet << w->objectName();
+        fundet.sort();
+        QStringList forventet = navne;
+        forventet.sort();
+        QCOMPARE(fundet, forventet);
+        QVERIFY(QFileInfo(m.bruger() + "/Program/webgruppe.txt").isFile());
+        nedlaegVinduer();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY2(!navne.contains(w->objectName()), qPrintable(w->objectName()));
+    }
+}
+
+void TstOpstart::firstShowing_loadsGroupOnlyOnce() {
+    Testmiljoe m;
+    opretVinduer(m.miljoe);
+    nedlaegVinduer();
+    skrivBytes(mainTxt(m), crlf({"Sky", "120", "120", "595", "380", "Nyheder", "", "", "0"}));
+    opretVinduer(m.miljoe);
+    QCOMPARE(mainform->Listen->topLevelItemCount(), 0);
+    mainform->show();
+    QCOMPARE(mainform->Listen->topLevelItemCount(), 4);
+    QCOMPARE(boksform->programBoks->count(), 4);
+    QVERIFY(!mainform->TrayIcon->Enabled());
+    QVERIFY(QFile::remove(m.bruger() + "/Program/Nyheder/Politiken.txt"));
+    mainform->hide();
+    mainform->show();
+    QCOMPARE(mainform->Listen->topLevelItemCount(), 4);
+}
+
+QTEST_MAIN(TstOpstart)
+#include "tst_opstart.moc"
