@@ -1,11 +1,16 @@
 #include "launcher/eneinstans.h"
 
+#include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
 
 #include <unistd.h>
 
-QString eneinstansNoegle() { return QStringLiteral("ankerhus-%1").arg(::geteuid()); }
+QString eneinstansNoegle(const QString &dataRod) {
+    // Per user and data root: a test in a home of its own never meets the user's program.
+    const QByteArray hash = QCryptographicHash::hash(dataRod.toUtf8(), QCryptographicHash::Sha1);
+    return QStringLiteral("ankerhus-%1-%2").arg(::geteuid()).arg(QString::fromLatin1(hash.toHex().left(12)));
+}
 
 Eneinstans::Eneinstans(const QString &noegle, QObject *ejer) : QObject(ejer), m_noegle(noegle) {}
 

@@ -25,5 +25,5 @@ private:
     QLocalServer *m_server = nullptr;
 };
 
-// The key of the current user's instance.
-QString eneinstansNoegle();
+// The key of the current user's instance over this data root.
+QString eneinstansNoegle(const QString &dataRod);

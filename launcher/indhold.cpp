@@ -29,7 +29,7 @@ void kopierRessourcer(const QString &kilde, const QString &maal) {
 
 void installerIndhold(const QString &dataRod) {
     const QString struktur = dataRod + kSep + QStringLiteral("Struktur");
-    if (QFileInfo::exists(struktur) || QFileInfo(struktur).isSymLink())
+    if (QFileInfo::exists(struktur) || QFileInfo(struktur).isSymLink() || !QFileInfo(kKilde).isDir())
         return;
     QDir().mkpath(dataRod);
     const QString ny = dataRod + kSep + QStringLiteral(".Struktur-ny");

@@ -9,11 +9,12 @@ int main(int argc, char **argv) {
     app.setApplicationName(QStringLiteral("Ankerhus"));
     app.setQuitOnLastWindowClosed(false);
 
-    Eneinstans eneinstans(eneinstansNoegle());
+    const Miljoe miljoe = Miljoe::system();
+    Eneinstans eneinstans(eneinstansNoegle(miljoe.dataRod));
     if (!eneinstans.overtag())
         return 0;
 
-    opretVinduer(Miljoe::system());
+    opretVinduer(miljoe);
     auto luk = [] {
         if (mainform)
             mainform->close();

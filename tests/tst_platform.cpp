@@ -4,10 +4,13 @@
 #include "platform/fejl.h"
 #include "platform/filer.h"
 #include "platform/navne.h"
+#include "platform/skal.h"
 #include "platform/tekstfil.h"
 #include "testhjaelp.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <sys/resource.h>
@@ -34,6 +37,7 @@ private slots:
     void kopierTrae_copiesAllLevelsAndKeepsExisting();
     void kopierTrae_missingSource_raises();
     void sletFilStrengt_raisesSystemText();
+    void systemSkal_localPathCodes();
 };
 
 void TstPlatform::delLinjer_data() {
@@ -237,6 +241,22 @@ void TstPlatform::sletFilStrengt_raisesSystemText() {
         QCOMPARE(e.tekst(), QString::fromLocal8Bit(strerror(ENOENT)));
     }
     QVERIFY(!sletFil(d.filePath("x.txt")));
+}
+
+void TstPlatform::systemSkal_localPathCodes() {
+    // Only paths that fail before anything is started: tests never start a program.
+    QTemporaryDir d;
+    skrivBytes(d.filePath("tekst.txt"), "x");
+    QDir(d.path()).mkdir("mappe");
+    SystemSkal skal;
+    QCOMPARE(skal.aabn(d.filePath("mangler.txt")), Skalkode::FilIkkeFundet);
+    QCOMPARE(skal.aabn(d.filePath("ingen/mangler.txt")), Skalkode::StiIkkeFundet);
+    QCOMPARE(skal.start(d.filePath("tekst.txt"), {}), Skalkode::IngenTilknytning);
+    QCOMPARE(skal.start(d.filePath("mangler"), {"-x"}), Skalkode::FilIkkeFundet);
+    QVERIFY(!skal.flytMappe(d.filePath("mappe"), d.filePath("tekst.txt")));
+    QVERIFY(skal.flytMappe(d.filePath("mappe"), d.filePath("ny")));
+    QVERIFY(QFileInfo(d.filePath("ny")).isDir());
+    QVERIFY(!skal.tilPapirkurv(d.filePath("mangler.txt")));
 }
 
 QTEST_MAIN(TstPlatform)
