@@ -1,6 +1,7 @@
 #include "admin/boksform.h"
 
 #include "admin/adminopt.h"
+#include "components/navngiv.h"
 #include "components/systray.h"
 #include "launcher/mainform.h"
 #include "platform/fejl.h"
@@ -24,11 +25,6 @@
 #include <QVBoxLayout>
 
 namespace {
-template <class W> W *navngiv(W *w, const char *navn) {
-    w->setObjectName(QLatin1String(navn));
-    return w;
-}
-
 QLineEdit *felt(QWidget *ejer, const char *navn, bool skrivebeskyttet) {
     auto *e = navngiv(new QLineEdit(ejer), navn);
     e->setReadOnly(skrivebeskyttet);

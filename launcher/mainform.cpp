@@ -2,6 +2,8 @@
 
 #include "components/systray.h"
 
+#include "components/navngiv.h"
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,11 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-template <class W> W *navngiv(W *w, const char *navn) {
-    w->setObjectName(QLatin1String(navn));
-    return w;
-}
-
 QToolButton *lilleKnap(QWidget *ejer, const char *navn) {
     auto *k = navngiv(new QToolButton(ejer), navn);
     k->setFixedSize(22, 25);
