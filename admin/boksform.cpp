@@ -1,6 +1,9 @@
 #include "admin/boksform.h"
 
 #include "admin/adminopt.h"
+#include "components/gruppedelegat.h"
+#include "components/handling.h"
+#include "components/hint.h"
 #include "components/navngiv.h"
 #include "components/systray.h"
 #include "launcher/mainform.h"
@@ -10,6 +13,8 @@
 #include "platform/tekstfil.h"
 
 #include <QButtonGroup>
+#include <QEvent>
+#include <QIcon>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -47,6 +52,41 @@ QListWidget *liste(QWidget *ejer, const char *navn) {
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     return l;
 }
+
+QListWidget *gruppeliste(QWidget *ejer, const char *navn, QAbstractItemView::SelectionMode valg) {
+    auto *l = liste(ejer, navn);
+    l->setSelectionMode(valg);
+    l->setItemDelegate(new GruppeDelegat(l));
+    return l;
+}
+
+QToolButton *handlingsknap(QWidget *ejer, const char *navn, QAction *handling) {
+    auto *k = navngiv(new QToolButton(ejer), navn);
+    k->setDefaultAction(handling);
+    k->setFixedSize(30, 26);
+    k->setCursor(Qt::PointingHandCursor);
+    k->setAutoRaise(true);
+    return k;
+}
+
+Listevalg listevalg(const QListWidget *l) {
+    Listevalg v;
+    for (int i = 0; i < l->count(); ++i) {
+        v.poster << l->item(i)->text();
+        if (l->item(i)->isSelected())
+            v.valgte << i;
+    }
+    return v;
+}
+
+void visListevalg(QListWidget *l, const Listevalg &v) {
+    l->clear();
+    l->addItems(v.poster);
+    for (int i : v.valgte) {
+        l->item(i)->setSelected(true);
+        l->setCurrentRow(i, QItemSelectionModel::Current);
+    }
+}
 } // namespace
 
 Tboksform::Tboksform(Tmainform *hoved) : m_hoved(hoved) {
@@ -77,7 +117,7 @@ void Tboksform::bygVindue() {
     side0 = navngiv(new QWidget, "side0");
     {
         auto *h = new QHBoxLayout(side0);
-        gruppeBoks = liste(side0, "gruppeBoks");
+        gruppeBoks = gruppeliste(side0, "gruppeBoks", QAbstractItemView::SingleSelection);
         h->addWidget(gruppeBoks, 1);
         auto *form = new QFormLayout;
         funkCheck = navngiv(new QCheckBox(QStringLiteral("Programmer"), side0), "funkCheck");
@@ -144,19 +184,7 @@ void Tboksform::bygVindue() {
     }
     Bog->addTab(side2, QStringLiteral("Fjern eller rediger element"));
 
-    // "Administrer grupper"
-    side4 = navngiv(new QWidget, "side4");
-    {
-        auto *h = new QHBoxLayout(side4);
-        Box = liste(side4, "Box");
-        lagerBox = liste(side4, "lagerBox");
-        sbInformation = infoKnap(side4, "sbInformation", QString(),
-                                 QStringLiteral("Information: Administrer grupper"));
-        h->addWidget(Box, 1);
-        h->addWidget(sbInformation);
-        h->addWidget(lagerBox, 1);
-    }
-    Bog->addTab(side4, QStringLiteral("Administrer grupper"));
+    bygLagerside();
 
     // "Egenskaber"
     Side5 = navngiv(new QWidget, "Side5");
@@ -184,9 +212,61 @@ void Tboksform::bygVindue() {
     }
     Bog->addTab(Side5, QStringLiteral("Egenskaber"));
 
+    connect(Bog, &QTabWidget::currentChanged, this, [this](int side) {
+        if (!m_sideFraProgram)
+            BogChange(side);
+    });
     connect(funkCheck, &QCheckBox::toggled, this, [this] { medFejlrapport([this] { funkCheckClick(); }); });
     connect(trayCheck, &QCheckBox::toggled, this, [this] { trayCheckClick(); });
     connect(designBox, &QComboBox::activated, this, [this] { designBoxChange(); });
+}
+
+void Tboksform::bygLagerside() {
+    side4 = navngiv(new QWidget, "side4");
+    auto *h = new QHBoxLayout(side4);
+    Box = gruppeliste(side4, "Box", QAbstractItemView::ExtendedSelection);
+    Box->setFixedWidth(200);
+    lagerBox = gruppeliste(side4, "lagerBox", QAbstractItemView::ExtendedSelection);
+    lagerBox->setFixedWidth(200);
+    Panel1 = navngiv(new QWidget(side4), "Panel1");
+    Panel1->setFixedWidth(36);
+    auto *knapper = new QVBoxLayout(Panel1);
+    knapper->setContentsMargins(3, 0, 3, 0);
+    sbInformation = infoKnap(Panel1, "sbInformation", QString(),
+                             QStringLiteral("Information: Administrer grupper"));
+    sbInformation->setIcon(QIcon(QStringLiteral(":/icons/information.svg")));
+    sbInformation->setFixedSize(30, 26);
+    tilLagerValgte = handlingsknap(Panel1, "tilLagerValgte", m_hoved->AvalgteTilLager);
+    tilbageValgte = handlingsknap(Panel1, "tilbageValgte", m_hoved->AvalgteTilbage);
+    tilLagerAlle = handlingsknap(Panel1, "tilLagerAlle", m_hoved->AalleTilLager);
+    tilbageAlle = handlingsknap(Panel1, "tilbageAlle", m_hoved->AalleTilbage);
+    flytOp = handlingsknap(Panel1, "flytOp", m_hoved->AflytOp);
+    flytNed = handlingsknap(Panel1, "flytNed", m_hoved->AflytNed);
+    gemKnap = handlingsknap(Panel1, "gemKnap", m_hoved->AgemForandringer);
+    gemKnap->setAutoRaise(false);
+    for (QToolButton *k : {sbInformation, tilLagerValgte, tilbageValgte, tilLagerAlle, tilbageAlle,
+                           flytOp, flytNed, gemKnap})
+        knapper->addWidget(k);
+    knapper->addStretch(1);
+    h->addWidget(Box);
+    h->addWidget(Panel1);
+    h->addWidget(lagerBox);
+    h->addStretch(1);
+    Bog->addTab(side4, QStringLiteral("Administrer grupper"));
+}
+
+void Tboksform::BogChange(int side) {
+    // The store page always starts from what is saved, so a name never lands in both files.
+    if (side == Bog->indexOf(side4)) {
+        visLagerlister(m_hoved->gruppeliste, m_hoved->lagerliste);
+        listerModified = false;
+    }
+}
+
+void Tboksform::changeEvent(QEvent *e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        Hint::gorTilModtager(infoBar); // FormActivate
 }
 
 void Tboksform::FormCreate() {
@@ -296,6 +376,56 @@ void Tboksform::visSamling(int funkNo) {
 void Tboksform::loadBokse() {
     programBoks->clear();
     visValgtGruppe(m_hoved->gruppenavn);
+    nytekstEdit->clear();
+    webUrlEdit->clear();
+}
+
+void Tboksform::SkiftGruppe() {
+    m_hoved->loadGruppefil();
+    const QString navn = m_hoved->gruppenavn;
+    valgtGruppeEdit->setText(navn);
+    if (m_hoved->funkNo == 0)
+        m_hoved->gruppenavn0 = navn;
+    else
+        m_hoved->gruppenavn1 = navn;
+    gruppeEdit->setText(navn);
+    gNameEdit->setText(navn);
+    m_hoved->gruppenavnLabel->setText(navn);
+    nytekstEdit->clear();
+    webUrlEdit->clear();
+}
+
+void Tboksform::visVindue(int side) {
+    if (side >= 0) {
+        m_sideFraProgram = true;
+        Bog->setCurrentIndex(side);
+        m_sideFraProgram = false;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tboksform::vendSamling() { funkCheck->setChecked(!funkCheck->isChecked()); }
+
+void Tboksform::vaelgGruppe(int position) { gruppeBoks->setCurrentRow(position); }
+
+QString Tboksform::vaelgProgram() { return OpenDia.Execute(this); }
+
+Listevalg Tboksform::boxValg() const { return listevalg(Box); }
+
+Listevalg Tboksform::lagerValg() const { return listevalg(lagerBox); }
+
+void Tboksform::saetLagerValg(const Listevalg &box, const Listevalg &lager) {
+    visListevalg(Box, box);
+    visListevalg(lagerBox, lager);
+}
+
+void Tboksform::tomGruppefelter() {
+    valgtGruppeEdit->clear();
+    gruppeEdit->clear();
+    gNameEdit->clear();
+    programBoks->clear();
 }
 
 void Tboksform::visDesignliste(const QStringList &navne, const QString &valgt) {

@@ -1,7 +1,8 @@
 #pragma once
 // The administration window: groups, elements, the store and the options.
 
-#include "launcher/adminflade.h"
+#include "components/filvalg.h"
+#include "launcher/flader.h"
 
 #include <QWidget>
 
@@ -26,6 +27,9 @@ public:
     void hentOpt();
     void gemOpt() override;
 
+    // The open-file dialog for programs.
+    Tfilvalg OpenDia{QStringLiteral("Vælg program"), QStringLiteral("/")};
+
     // The store page has moves not yet saved.
     bool listerModified = false;
     QString optfil;
@@ -41,9 +45,20 @@ public:
     void visDesignliste(const QStringList &navne, const QString &valgt) override;
     bool trayValgt() const override;
     bool minimerValgt() const override;
+    void visVindue(int side = -1) override;
+    void vendSamling() override;
+    void vaelgGruppe(int position) override;
+    int browserIndex() const override;
+    QString vaelgProgram() override;
+    Listevalg boxValg() const override;
+    Listevalg lagerValg() const override;
+    void saetLagerValg(const Listevalg &box, const Listevalg &lager) override;
+    bool listerAendret() const override { return listerModified; }
+    void saetListerAendret(bool aendret) override { listerModified = aendret; }
+    void tomGruppefelter() override;
 
-    int browserIndex() const;
     void setBrowserIndex(int i);
+    void SkiftGruppe() override;
 
     QTabWidget *Bog;
     QWidget *side0, *side1, *side2, *side4, *Side5;
@@ -70,19 +85,28 @@ public:
     QToolButton *sbInfo1;
     // "Administrer grupper"
     QListWidget *Box;
+    QWidget *Panel1;
     QListWidget *lagerBox;
     QToolButton *sbInformation;
+    QToolButton *tilLagerValgte, *tilbageValgte, *tilLagerAlle, *tilbageAlle, *flytOp, *flytNed;
+    QToolButton *gemKnap;
     // "Egenskaber"
     QComboBox *designBox;
     QCheckBox *trayCheck;
     QCheckBox *minimerCheck;
     QToolButton *doButton;
 
+protected:
+    void changeEvent(QEvent *e) override;
+
 private:
     void bygVindue();
+    void bygLagerside();
+    void BogChange(int side);
     void funkCheckClick();
     void trayCheckClick();
     void designBoxChange();
 
     Tmainform *m_hoved;
+    bool m_sideFraProgram = false; // a page chosen by the program runs no BogChange
 };

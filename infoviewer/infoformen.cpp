@@ -11,3 +11,11 @@ void Tinfoformen::FormCreate() {
     strukturmappe = m_hoved->strukturDir;
     optfil = m_hoved->optdir + QStringLiteral("information.txt");
 }
+
+void Tinfoformen::aabnEmne(const QString &aEmne) {
+    newNavn = QStringLiteral("Ankerhusinfo.txt");
+    emne = aEmne;
+    show();
+    raise();
+    activateWindow();
+}

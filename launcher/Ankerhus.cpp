@@ -28,11 +28,14 @@ Miljoe Miljoe::system() {
     m.datoFormat = QLocale::system().dateFormat(QLocale::ShortFormat);
     m.tidFormat = QLocale::system().timeFormat(QLocale::LongFormat);
     m.skal = std::make_shared<SystemSkal>();
+    m.chromeSti = QStringLiteral("/usr/bin/google-chrome");
+    m.edgeSti = QStringLiteral("/usr/bin/microsoft-edge");
     return m;
 }
 
 void opretVinduer(const Miljoe &miljoe) {
     installerIndhold(miljoe.dataRod);
+    Stil::forberedSkrifter();
     Stil::anvend(QStringLiteral("Windows10 Clear Day"));
 
     // The seven windows, each finishing its creation step before the next is made.
@@ -42,6 +45,7 @@ void opretVinduer(const Miljoe &miljoe) {
     mainform->saetAdmin(boksform);
     boksform->FormCreate();
     infoformen = new Tinfoformen(mainform);
+    mainform->saetInfo(infoformen);
     infoformen->FormCreate();
     urlform1 = new Turlform1(mainform);
     urlform1->FormCreate();
@@ -61,8 +65,10 @@ void nedlaegVinduer() {
     urlform1 = nullptr;
     delete infoformen;
     infoformen = nullptr;
-    if (mainform)
+    if (mainform) {
         mainform->saetAdmin(nullptr);
+        mainform->saetInfo(nullptr);
+    }
     delete boksform;
     boksform = nullptr;
     delete mainform;

@@ -16,6 +16,8 @@ struct Miljoe {
     QString datoFormat; // the system's short date format
     QString tidFormat;  // the system's long time format
     std::shared_ptr<Skal> skal;
+    QString chromeSti; // the two browsers' fixed paths
+    QString edgeSti;
 
     // The real machine: the home folder, the system's user, clock, formats and shell.
     static Miljoe system();

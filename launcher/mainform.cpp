@@ -2,7 +2,12 @@
 
 #include "components/systray.h"
 
+#include "components/gitterdelegat.h"
+#include "components/gruppedelegat.h"
+#include "components/handling.h"
+#include "components/hint.h"
 #include "components/navngiv.h"
+#include "platform/fejl.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -55,6 +60,7 @@ void Tmainform::bygVindue() {
     setFont(f);
     setMinimumSize(595, 380);
     resize(595, 380);
+    bygHandlinger();
 
     auto *midte = new QWidget(this);
     auto *lodret = new QVBoxLayout(midte);
@@ -70,16 +76,21 @@ void Tmainform::bygVindue() {
     Button2->setFixedSize(36, 25);
     Button2->setPopupMode(QToolButton::MenuButtonPopup);
     Button2->setCursor(Qt::PointingHandCursor);
+    Button2->setDefaultAction(actionAW);
     PopupMenu = navngiv(new QMenu(this), "PopupMenu");
     Button2->setMenu(PopupMenu);
+    bygMenu();
     Label1 = navngiv(new QLabel(QStringLiteral("Url"), Panel13), "Label1");
     webEdit1 = navngiv(new QLineEdit(Panel13), "webEdit1");
     Button3 = lilleKnap(Panel13, "Button3");
+    Button3->setDefaultAction(webUrl);
     insertKnap = lilleKnap(Panel13, "insertKnap");
+    insertKnap->setDefaultAction(webBrowser);
     Label3 = navngiv(new QLabel(QStringLiteral("Navn"), Panel13), "Label3");
     webEdit2 = navngiv(new QLineEdit(Panel13), "webEdit2");
     webEdit2->setFixedWidth(160);
     Button1 = lilleKnap(Panel13, "Button1");
+    Button1->setDefaultAction(actionIL);
     bar->addWidget(Button2);
     bar->addWidget(Label1);
     bar->addWidget(webEdit1, 1);
@@ -114,7 +125,9 @@ void Tmainform::bygVindue() {
     Listen->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     Listen->header()->setStretchLastSection(true);
     Listen->header()->setSectionsMovable(false);
-    Listen->setToolTip(QStringLiteral("Vælg element og dobbeltklik eller tryk [Enter] eller [Mellemrum] for Go"));
+    Listen->setItemDelegate(new GitterDelegat(Listen));
+    Listen->setAllColumnsShowFocus(true);
+    Hint::saet(Listen, QStringLiteral("Vælg element og dobbeltklik eller tryk [Enter] eller [Mellemrum] for Go"));
     venstre->addWidget(gruppenavnLabel);
     venstre->addWidget(Listen, 1);
 
@@ -127,7 +140,8 @@ void Tmainform::bygVindue() {
     Label2 = overskrift(gruppePanel, "Label2", QStringLiteral("Gruppenavne"));
     gruppeBoksen = navngiv(new QListWidget(gruppePanel), "gruppeBoksen");
     gruppeBoksen->setSelectionMode(QAbstractItemView::SingleSelection);
-    gruppeBoksen->setToolTip(QStringLiteral("Vælg relevante gruppe og tryk [Enter] eller [Mellemrum] for at aktivere"));
+    gruppeBoksen->setItemDelegate(new GruppeDelegat(gruppeBoksen));
+    Hint::saet(gruppeBoksen, QStringLiteral("Vælg relevante gruppe og tryk [Enter] eller [Mellemrum] for at aktivere"));
     hoejre->addWidget(Label2);
     hoejre->addWidget(gruppeBoksen, 1);
 
@@ -146,6 +160,19 @@ void Tmainform::bygVindue() {
 
     TrayIcon = new TSysTrayIcon(this);
     TrayIcon->setHint(QStringLiteral("Kladdebok"));
+
+    Listen->installEventFilter(this);
+    gruppeBoksen->installEventFilter(this);
+    connect(Listen, &QTreeWidget::itemClicked, this, [this] { ListenClick(); });
+    connect(Listen, &QTreeWidget::itemDoubleClicked, this,
+            [this] { medFejlrapport([this] { ListenDblClick(); }); });
+    connect(gruppeBoksen, &QListWidget::itemDoubleClicked, this,
+            [this] { medFejlrapport([this] { gruppeBoksenDblClick(); }); });
+
+    // Tab order: along the bar, then the elements, then the groups.
+    QWidget *orden[] = {Button2, webEdit1, Button3, insertKnap, webEdit2, Button1, Listen, gruppeBoksen};
+    for (size_t i = 0; i + 1 < std::size(orden); ++i)
+        setTabOrder(orden[i], orden[i + 1]);
 }
 
 void Tmainform::visGruppeliste(const QStringList &grupper) {

@@ -4,11 +4,14 @@
 
 #include "launcher/Ankerhus.h"
 #include "launcher/element.h"
+#include "launcher/lagerregler.h"
 #include "platform/tekstfil.h"
 
 #include <QMainWindow>
 
 class AdminFlade;
+class Handling;
+class InfoFlade;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -27,8 +30,9 @@ public:
 
     // Creation step: folders, options, the current collection's lists.
     void FormCreate();
-    // The administration window, known from its creation on.
+    // The administration and information windows, known from their creation on.
     void saetAdmin(AdminFlade *admin) { m_admin = admin; }
+    void saetInfo(InfoFlade *info) { m_info = info; }
 
     // --- folders and options ---
     QString GetUserFromWindows() const;
@@ -51,6 +55,28 @@ public:
     void gemGruppeliste();
 
     const Miljoe &miljoe() const { return m_miljoe; }
+
+    // --- choosing and launching ---
+    void gruppeBoksenDblClick();
+    void ListenClick();
+    void ListenDblClick();
+    void runProgrammer();
+    void webUrlBeforeBrowse();
+    // Date, time and visits of the element at row i, on screen and on disk.
+    void registrerBrug(int i);
+    void runFilname(const QString &aFilename);
+    void ErrorInfo(int code);
+    void Information(const QString &S);
+    // The selected row of Listen, or -1.
+    int valgtRaekke() const;
+
+    // --- the action list lagerActions ---
+    QObject *lagerActions;
+    Handling *actionAW, *egenskaberGo, *actionSI, *actionInfo, *actionIL, *webUrl, *webBrowser;
+    Handling *AvalgteTilLager, *AvalgteTilbage, *AalleTilLager, *AalleTilbage, *AflytOp, *AflytNed,
+        *AgemForandringer;
+    // Entries of PopupMenu.
+    QAction *Administrerindhold1, *N1, *Skiftindhold1, *N2, *Egenskaber1, *Information1;
 
     // State of the data model.
     bool opstart = true;
@@ -101,9 +127,19 @@ signals:
 protected:
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    void changeEvent(QEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
     void bygVindue();
+    void bygHandlinger();
+    void bygMenu();
+    void hurtigIndsaet(); // actionIL
+    void aabnBrowser();   // webBrowser
+    void skiftIndhold();  // actionSI
+    void gemLagerlister(); // AgemForandringer
+    void flytLager(void (*flyt)(Listevalg &, Listevalg &), bool fraBox);
+    void flytIBox(void (*flyt)(Listevalg &));
     void FormShow();
     void FormClose();
     void visGruppenavn();
@@ -113,4 +149,5 @@ private:
 
     Miljoe m_miljoe;
     AdminFlade *m_admin = nullptr;
+    InfoFlade *m_info = nullptr;
 };

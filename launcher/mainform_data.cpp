@@ -3,7 +3,7 @@
 #include "launcher/mainform.h"
 
 #include "components/dialoger.h"
-#include "launcher/adminflade.h"
+#include "launcher/flader.h"
 #include "platform/fejl.h"
 #include "platform/filer.h"
 #include "platform/navne.h"

@@ -3,7 +3,7 @@
 #include "launcher/mainform.h"
 
 #include "components/systray.h"
-#include "launcher/adminflade.h"
+#include "launcher/flader.h"
 #include "launcher/hovedopt.h"
 #include "platform/fejl.h"
 #include "platform/filer.h"

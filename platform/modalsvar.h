@@ -24,6 +24,10 @@ void forbered(int svar);
 // when the queue is empty. Outside test mode: nothing.
 std::optional<int> tag(const QString &slags, const QString &tekst, int standard);
 
+// The same for a file dialog: the queued path, or "" (cancelled) when none is queued.
+void forberedFil(const QString &sti);
+std::optional<QString> tagFil(const QString &titel);
+
 QList<Visning> vist();
 void ryd();
 

@@ -3,6 +3,7 @@
 #include "platform/fejl.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -11,7 +12,6 @@ namespace {
 
 struct Farver {
     QColor vindue, tekst, felt, feltAlt, knap, knapTekst, markering, markeringTekst, lys, moerk;
-    QString ark; // extra style sheet for what a palette cannot say
 };
 
 const QString kWindows = QStringLiteral("Windows");
@@ -26,27 +26,24 @@ Farver farver(const QString &navn) {
         return {QColor(0xdd, 0xe4, 0xec), QColor(0x1e, 0x2b, 0x38), QColor(0xf4, 0xf7, 0xfa),
                 QColor(0xe8, 0xee, 0xf4), QColor(0xc9, 0xd5, 0xe1), QColor(0x1e, 0x2b, 0x38),
                 QColor(0x3b, 0x8e, 0xc8), Qt::white, QColor(0xf4, 0xf7, 0xfa),
-                QColor(0x70, 0x80, 0x90),
-                QStringLiteral("QPushButton, QToolButton { border-radius: 6px; }")};
+                QColor(0x70, 0x80, 0x90)};
     if (navn == u"Carbon")
         return {QColor(0x2b, 0x2b, 0x2b), QColor(0xe6, 0xe6, 0xe6), QColor(0x1e, 0x1e, 0x1e),
                 QColor(0x26, 0x26, 0x26), QColor(0x3a, 0x3a, 0x3a), QColor(0xf0, 0xf0, 0xf0),
                 QColor(0xe0, 0x7b, 0x1f), Qt::black, QColor(0x55, 0x55, 0x55),
-                QColor(0x10, 0x10, 0x10), QString()};
+                QColor(0x10, 0x10, 0x10)};
     if (navn == u"Iceberg Classico")
         return {QColor(0xe9, 0xf3, 0xf7), QColor(0x10, 0x30, 0x40), Qt::white,
                 QColor(0xf0, 0xf8, 0xfb), QColor(0xcf, 0xe6, 0xee), QColor(0x10, 0x30, 0x40),
-                QColor(0x4f, 0xa3, 0xc2), Qt::white, Qt::white, QColor(0x7a, 0xa4, 0xb4),
-                QString()};
+                QColor(0x4f, 0xa3, 0xc2), Qt::white, Qt::white, QColor(0x7a, 0xa4, 0xb4)};
     if (navn == u"Sky")
         return {QColor(0xd6, 0xe8, 0xfa), QColor(0x0b, 0x24, 0x4a), Qt::white,
                 QColor(0xea, 0xf3, 0xfd), QColor(0xb7, 0xd5, 0xf4), QColor(0x0b, 0x24, 0x4a),
-                QColor(0x1f, 0x6f, 0xd1), Qt::white, Qt::white, QColor(0x6d, 0x93, 0xc0),
-                QString()};
+                QColor(0x1f, 0x6f, 0xd1), Qt::white, Qt::white, QColor(0x6d, 0x93, 0xc0)};
     // "Windows10 Clear Day": white, flat, with a blue accent.
     return {QColor(0xf3, 0xf3, 0xf3), Qt::black, Qt::white, QColor(0xf7, 0xf7, 0xf7),
             QColor(0xe1, 0xe1, 0xe1), Qt::black, QColor(0x00, 0x78, 0xd7), Qt::white, Qt::white,
-            QColor(0xad, 0xad, 0xad), QStringLiteral("QPushButton, QToolButton { border-radius: 0px; }")};
+            QColor(0xad, 0xad, 0xad)};
 }
 
 QPalette palet(const Farver &f) {
@@ -94,17 +91,19 @@ bool anvend(const QString &navn) {
     }
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return false;
+    if (!s_aktuel.isEmpty() && s_aktuel == navn)
+        return true;
+    // Palette before style: the new style polishes every window with the new colours.
+    QApplication::setPalette(navn == kWindows ? s_skrivebordspalet : palet(farver(navn)));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    if (navn == kWindows) {
-        qApp->setStyleSheet(QString());
-        QApplication::setPalette(s_skrivebordspalet);
-    } else {
-        const Farver f = farver(navn);
-        qApp->setStyleSheet(f.ark);
-        QApplication::setPalette(palet(f));
-    }
     s_aktuel = navn;
     return true;
+}
+
+void forberedSkrifter() {
+    const QStringList erstatning{QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")};
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), erstatning);
+    QFont::insertSubstitutions(QStringLiteral("Segoe UI"), erstatning);
 }
 
 QString aktuel() { return s_aktuel; }

@@ -13,6 +13,10 @@ QStringList navne();
 // current style and reports the missing style in the error box; false then.
 bool anvend(const QString &navn);
 
+// The windows are laid out for Tahoma and Segoe UI; where those are missing, a
+// condensed sans serif keeps the texts within their fixed widths.
+void forberedSkrifter();
+
 // The name of the style in force ("" before the first anvend).
 QString aktuel();
 

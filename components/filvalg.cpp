@@ -1,0 +1,11 @@
+#include "components/filvalg.h"
+
+#include "platform/modalsvar.h"
+
+#include <QFileDialog>
+
+QString Tfilvalg::Execute(QWidget *ejer) const {
+    if (auto sti = Modalsvar::tagFil(Title))
+        return *sti;
+    return QFileDialog::getOpenFileName(ejer, Title, InitialDir);
+}

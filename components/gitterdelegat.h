@@ -1,0 +1,11 @@
+#pragma once
+// Grid lines between the cells of a list in report view.
+
+#include <QStyledItemDelegate>
+
+class GitterDelegat : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *maler, const QStyleOptionViewItem &valg, const QModelIndex &indeks) const override;
+};

@@ -1,0 +1,202 @@
+// The main window's action list, its menu, and choosing a group or an element.
+
+#include "launcher/mainform.h"
+
+#include "components/dialoger.h"
+#include "components/handling.h"
+#include "components/hint.h"
+#include "launcher/flader.h"
+#include "platform/adresse.h"
+#include "platform/fejl.h"
+#include "platform/filer.h"
+
+#include <QEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTreeWidget>
+
+namespace {
+QIcon ikon(const char *navn) {
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(navn)));
+}
+
+bool erVaelgTast(const QEvent *e) {
+    if (e->type() != QEvent::KeyPress)
+        return false;
+    const int tast = static_cast<const QKeyEvent *>(e)->key();
+    return tast == Qt::Key_Return || tast == Qt::Key_Enter || tast == Qt::Key_Space;
+}
+} // namespace
+
+void Tmainform::bygHandlinger() {
+    lagerActions = new QObject(this);
+    lagerActions->setObjectName(QStringLiteral("lagerActions"));
+    auto ny = [this](const char *navn, const QString &tekst, const QString &hint, const char *billede) {
+        auto *h = new Handling(lagerActions, navn, tekst, hint);
+        h->setIcon(ikon(billede));
+        h->setShortcutContext(Qt::WindowShortcut);
+        addAction(h);
+        return h;
+    };
+    auto altid = [] { return true; };
+
+    actionAW = ny("actionAW", QStringLiteral("Administrer grupper og elementer"),
+                  QStringLiteral("Administrer webadresser: Ctrl+A"), "administrer")
+                   ->genvej(QKeySequence(Qt::CTRL | Qt::Key_A))
+                   ->aktiv(altid)
+                   ->udfoer([this] { m_admin->visVindue(); });
+    egenskaberGo = ny("egenskaberGo", QStringLiteral("Egenskaber"), QStringLiteral("Program egenskaber"),
+                      "egenskaber")
+                       ->genvej(QKeySequence(Qt::CTRL | Qt::Key_E))
+                       ->aktiv(altid)
+                       ->udfoer([this] { m_admin->visVindue(4); });
+    actionSI = ny("actionSI", QStringLiteral("Skift indhold"),
+                  QStringLiteral("Skift mellem webadresser og programmer: Ctrl+S"), "skift")
+                   ->genvej(QKeySequence(Qt::CTRL | Qt::Key_S))
+                   ->aktiv(altid)
+                   ->udfoer([this] { skiftIndhold(); });
+    actionInfo = ny("actionInfo", QStringLiteral("Information"), QStringLiteral("Information: F1"),
+                    "information")
+                     ->genvej(QKeySequence(Qt::Key_F1))
+                     ->aktiv(altid)
+                     ->udfoer([this] { Information(QStringLiteral("Ankerhus")); });
+    actionIL = ny("actionIL", QString(), QStringLiteral("Indsæt indførte i aktuelle liste: Ctrl+I"), "indsaet")
+                   ->genvej(QKeySequence(Qt::CTRL | Qt::Key_I))
+                   ->aktiv([this] {
+                       return !webEdit1->text().isEmpty() && !webEdit2->text().isEmpty() &&
+                              !gruppenavn.isEmpty();
+                   })
+                   ->udfoer([this] { hurtigIndsaet(); });
+    webUrl = ny("webUrl", QString(), QStringLiteral("Besøg valgte url: Ctrl+G"), "besoeg")
+                 ->genveje({QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::Key_F9)})
+                 ->aktiv([this] { return valgtRaekke() >= 0 && !webEdit1->text().isEmpty(); })
+                 ->udfoer([this] { webUrlBeforeBrowse(); });
+    webBrowser = ny("webBrowser", QString(),
+                    QStringLiteral("Åben browser eller Stifinder for at indføre en url eller et program: Ctrl+B"),
+                    "browser")
+                     ->genvej(QKeySequence(Qt::CTRL | Qt::Key_B))
+                     ->aktiv([this] { return !gruppenavn.isEmpty(); })
+                     ->udfoer([this] { aabnBrowser(); });
+
+    // The store page's actions work on the administration window's two lists.
+    auto box = [this] { return m_admin ? m_admin->boxValg() : Listevalg(); };
+    auto lager = [this] { return m_admin ? m_admin->lagerValg() : Listevalg(); };
+    AvalgteTilLager = ny("AvalgteTilLager", QString(), QStringLiteral("Flyt valgte til lager"), "tillager")
+                          ->aktiv([box] { return kanFlytteValgte(box()); })
+                          ->udfoer([this] { flytLager(flytValgte, true); });
+    AvalgteTilbage = ny("AvalgteTilbage", QString(), QStringLiteral("Flyt valgte tilbage"), "tilbage")
+                         ->aktiv([lager] { return kanFlytteValgte(lager()); })
+                         ->udfoer([this] { flytLager(flytValgte, false); });
+    AalleTilLager = ny("AalleTilLager", QString(), QStringLiteral("Flyt alle til lager"), "alletillager")
+                        ->aktiv([box] { return kanFlytteAlle(box()); })
+                        ->udfoer([this] { flytLager(flytAlle, true); });
+    AalleTilbage = ny("AalleTilbage", QString(), QStringLiteral("Flyt alle tilbage"), "alletilbage")
+                       ->aktiv([lager] { return kanFlytteAlle(lager()); })
+                       ->udfoer([this] { flytLager(flytAlle, false); });
+    AflytOp = ny("AflytOp", QString(), QStringLiteral("Flyt valgte op"), "op")
+                  ->aktiv([box] { return kanFlytteOp(box()); })
+                  ->udfoer([this] { flytIBox(flytOp); });
+    AflytNed = ny("AflytNed", QString(), QStringLiteral("Flyt valgte ned"), "ned")
+                   ->aktiv([box] { return kanFlytteNed(box()); })
+                   ->udfoer([this] { flytIBox(flytNed); });
+    AgemForandringer = ny("AgemForandringer", QString(), QStringLiteral("Gem de nye lister"), "gem")
+                           ->aktiv([this] { return m_admin && m_admin->listerAendret(); })
+                           ->udfoer([this] { gemLagerlister(); });
+
+    opdaterVedTomgang(this, {actionAW, egenskaberGo, actionSI, actionInfo, actionIL, webUrl, webBrowser,
+                             AvalgteTilLager, AvalgteTilbage, AalleTilLager, AalleTilbage, AflytOp,
+                             AflytNed, AgemForandringer});
+}
+
+void Tmainform::bygMenu() {
+    // Each entry shows its action's caption, icon and shortcut, and runs the action.
+    auto post = [this](const char *navn, Handling *h) {
+        QAction *a = PopupMenu->addAction(h->icon(), h->text());
+        a->setObjectName(QLatin1String(navn));
+        a->setShortcut(h->shortcut());
+        a->setShortcutContext(Qt::WidgetShortcut); // shown only; the action owns the key
+        Hint::saet(a, h->statusTip());
+        connect(a, &QAction::triggered, h, [h] { medFejlrapport([h] { h->Execute(); }); });
+        return a;
+    };
+    Administrerindhold1 = post("Administrerindhold1", actionAW);
+    N1 = PopupMenu->addSeparator();
+    N1->setObjectName(QStringLiteral("N1"));
+    Skiftindhold1 = post("Skiftindhold1", actionSI);
+    N2 = PopupMenu->addSeparator();
+    N2->setObjectName(QStringLiteral("N2"));
+    Egenskaber1 = post("Egenskaber1", egenskaberGo);
+    Information1 = post("Information1", actionInfo);
+}
+
+int Tmainform::valgtRaekke() const {
+    const QList<QTreeWidgetItem *> valgte = Listen->selectedItems();
+    return valgte.isEmpty() ? -1 : Listen->indexOfTopLevelItem(valgte.first());
+}
+
+void Tmainform::gruppeBoksenDblClick() {
+    const int pos = gruppeBoksen->currentRow();
+    if (pos < 0 || !gruppeBoksen->item(pos)->isSelected())
+        return;
+    m_admin->vaelgGruppe(pos);
+    gruppenavn = gruppeBoksen->item(pos)->text();
+    m_admin->SkiftGruppe();
+}
+
+void Tmainform::ListenClick() {
+    const int i = valgtRaekke();
+    if (i >= 0 && funkNo == 0 && i < Web.size())
+        webEdit1->setText(Web.at(i).Url);
+}
+
+void Tmainform::hurtigIndsaet() {
+    const QString adresse = webEdit1->text();
+    const QString navn = webEdit2->text();
+    if (navn.size() < 3) {
+        visBesked(QStringLiteral("Kort navn: Minimum 3 tegn!"));
+        return;
+    }
+    if (funkNo != 0 && !filFindes(adresse)) {
+        visBesked(QStringLiteral("Filen kunne ikke findes!"));
+        return;
+    }
+    if (funkNo == 0 && !gyldigAdresse(adresse)) {
+        visBesked(QStringLiteral("Der mangler en gyldig webadresse!"));
+        return;
+    }
+    insertElement(adresse, navn);
+    webEdit1->clear();
+    webEdit2->clear();
+}
+
+void Tmainform::skiftIndhold() {
+    m_admin->vendSamling();
+    // The tick's change ran the switch; running it again changes nothing further.
+    skiftSamling(funkNo == 1);
+}
+
+void Tmainform::Information(const QString &S) {
+    if (m_info)
+        m_info->aabnEmne(S);
+}
+
+void Tmainform::changeEvent(QEvent *e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        Hint::gorTilModtager(infoBar); // FormActivate
+}
+
+bool Tmainform::eventFilter(QObject *o, QEvent *e) {
+    if (o == Listen && erVaelgTast(e)) { // ListenKeyPress
+        medFejlrapport([this] { ListenDblClick(); });
+        return true;
+    }
+    if (o == gruppeBoksen && erVaelgTast(e)) { // gruppeBoksenKeyPress
+        medFejlrapport([this] { gruppeBoksenDblClick(); });
+        return true;
+    }
+    return QMainWindow::eventFilter(o, e);
+}
