@@ -12,7 +12,9 @@
 #include "platform/filer.h"
 #include "platform/stil.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLocale>
 
 Tmainform *mainform = nullptr;
@@ -25,8 +27,9 @@ Miljoe Miljoe::system() {
     m.dataRod = QDir::homePath() + QStringLiteral("/Ankerhusmappe");
     m.brugernavn = systemetsBrugernavn();
     m.ur = [] { return QDateTime::currentDateTime(); };
-    m.datoFormat = QLocale::system().dateFormat(QLocale::ShortFormat);
-    m.tidFormat = QLocale::system().timeFormat(QLocale::LongFormat);
+    m.lokalitet = QLocale::system();
+    m.datoFormat = m.lokalitet.dateFormat(QLocale::ShortFormat);
+    m.tidFormat = m.lokalitet.timeFormat(QLocale::LongFormat);
     m.skal = std::make_shared<SystemSkal>();
     m.chromeSti = QStringLiteral("/usr/bin/google-chrome");
     m.edgeSti = QStringLiteral("/usr/bin/microsoft-edge");
@@ -35,6 +38,7 @@ Miljoe Miljoe::system() {
 
 void opretVinduer(const Miljoe &miljoe) {
     installerIndhold(miljoe.dataRod);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ankerhus.svg")));
     Stil::forberedSkrifter();
     Stil::anvend(QStringLiteral("Windows10 Clear Day"));
 

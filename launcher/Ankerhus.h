@@ -4,6 +4,7 @@
 #include "platform/skal.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -13,6 +14,7 @@ struct Miljoe {
     QString dataRod;    // the data root, "<home>/Ankerhusmappe"
     QString brugernavn; // the user's name; empty when the system has none
     std::function<QDateTime()> ur;
+    QLocale lokalitet;  // the regional settings the formats come from
     QString datoFormat; // the system's short date format
     QString tidFormat;  // the system's long time format
     std::shared_ptr<Skal> skal;

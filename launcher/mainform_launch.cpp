@@ -28,8 +28,8 @@ void Tmainform::registrerBrug(int i) {
     TWebRecord &e = Web[i];
     const TWebRecord foer = e;
     const QDateTime nu = m_miljoe.ur();
-    e.dato = QLocale::system().toString(nu.date(), m_miljoe.datoFormat).left(10);
-    e.klokken = QLocale::system().toString(nu.time(), m_miljoe.tidFormat).left(5);
+    e.dato = m_miljoe.lokalitet.toString(nu.date(), m_miljoe.datoFormat).left(10);
+    e.klokken = m_miljoe.lokalitet.toString(nu.time(), m_miljoe.tidFormat).left(5);
     e.Visits += 1;
     try {
         GemWeb();

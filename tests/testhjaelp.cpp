@@ -33,6 +33,7 @@ Testmiljoe::Testmiljoe() {
     miljoe.dataRod = mappe.path() + QStringLiteral("/Ankerhusmappe");
     miljoe.brugernavn = QStringLiteral("tester");
     miljoe.ur = [] { return QDateTime(QDate(2026, 12, 9), QTime(14, 35, 12)); };
+    miljoe.lokalitet = QLocale(QLocale::Danish, QLocale::Denmark);
     miljoe.datoFormat = QStringLiteral("dd-MM-yyyy");
     miljoe.tidFormat = QStringLiteral("HH:mm:ss");
     miljoe.skal = skal;
