@@ -17,7 +17,10 @@
 #include <QListWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 class TstHovedvindue : public QObject {
@@ -50,6 +53,7 @@ private slots:
     void storeActions_allToStoreAndSave_writesEmptyGroupList();
     void storePage_selectedAgain_startsFromSavedLists();
     void hints_goToWindowThatClaimedThemLast();
+    void enabledStates_followStateWhenIdle();
 
 private:
     Testmiljoe *m = nullptr;
@@ -502,6 +506,24 @@ void TstHovedvindue::hints_goToWindowThatClaimedThemLast() {
     QCoreApplication::sendEvent(boksform->funkCheck, &tip2);
     QCOMPARE(boksform->infoBar->currentMessage(), QString("Skift mellem webadresser og programmer: Ctrl+S"));
     QCOMPARE(mainform->infoBar->currentMessage(), mainform->Listen->statusTip());
+}
+
+void TstHovedvindue::enabledStates_followStateWhenIdle() {
+    // An event loop that waits, as the program's does, so the loop goes idle.
+    auto tomgang = [] {
+        QEventLoop loekke;
+        QTimer::singleShot(20, &loekke, &QEventLoop::quit);
+        loekke.exec();
+    };
+    mainform->webEdit2->clear();
+    tomgang();
+    QVERIFY(!mainform->actionIL->isEnabled());
+    QVERIFY(!mainform->Button1->isEnabled());
+    mainform->webEdit1->setText("https://x.dk");
+    mainform->webEdit2->setText("Xyz");
+    tomgang();
+    QVERIFY(mainform->actionIL->isEnabled());
+    QVERIFY(mainform->Button1->isEnabled());
 }
 
 QTEST_MAIN(TstHovedvindue)

@@ -14,12 +14,16 @@
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QEventLoop>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
 void gem(QWidget *w, const QString &mappe, const QString &navn) {
-    QTest::qWait(150);
+    // A waiting event loop, so the idle-time update of the actions runs first.
+    QEventLoop loekke;
+    QTimer::singleShot(150, &loekke, &QEventLoop::quit);
+    loekke.exec();
     w->grab().save(mappe + QLatin1Char('/') + navn + QStringLiteral(".png"));
 }
 } // namespace
