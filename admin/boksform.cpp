@@ -1,74 +1,31 @@
 #include "admin/boksform.h"
 
 #include "admin/adminopt.h"
-#include "components/gruppedelegat.h"
 #include "components/handling.h"
 #include "components/hint.h"
-#include "components/navngiv.h"
 #include "components/systray.h"
 #include "launcher/mainform.h"
 #include "platform/fejl.h"
 #include "platform/filer.h"
+#include "platform/navne.h"
 #include "platform/stil.h"
 #include "platform/tekstfil.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
-#include <QEvent>
-#include <QIcon>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
-QLineEdit *felt(QWidget *ejer, const char *navn, bool skrivebeskyttet) {
-    auto *e = navngiv(new QLineEdit(ejer), navn);
-    e->setReadOnly(skrivebeskyttet);
-    if (skrivebeskyttet)
-        e->setFocusPolicy(Qt::ClickFocus);
-    return e;
-}
-
-QToolButton *infoKnap(QWidget *ejer, const char *navn, const QString &tekst, const QString &hint) {
-    auto *k = navngiv(new QToolButton(ejer), navn);
-    k->setText(tekst);
-    k->setToolTip(hint);
-    k->setCursor(Qt::PointingHandCursor);
-    k->setAutoRaise(true);
-    return k;
-}
-
-QListWidget *liste(QWidget *ejer, const char *navn) {
-    auto *l = navngiv(new QListWidget(ejer), navn);
-    l->setSelectionMode(QAbstractItemView::SingleSelection);
-    return l;
-}
-
-QListWidget *gruppeliste(QWidget *ejer, const char *navn, QAbstractItemView::SelectionMode valg) {
-    auto *l = liste(ejer, navn);
-    l->setSelectionMode(valg);
-    l->setItemDelegate(new GruppeDelegat(l));
-    return l;
-}
-
-QToolButton *handlingsknap(QWidget *ejer, const char *navn, QAction *handling) {
-    auto *k = navngiv(new QToolButton(ejer), navn);
-    k->setDefaultAction(handling);
-    k->setFixedSize(30, 26);
-    k->setCursor(Qt::PointingHandCursor);
-    k->setAutoRaise(true);
-    return k;
-}
-
 Listevalg listevalg(const QListWidget *l) {
     Listevalg v;
     for (int i = 0; i < l->count(); ++i) {
@@ -87,6 +44,8 @@ void visListevalg(QListWidget *l, const Listevalg &v) {
         l->setCurrentRow(i, QItemSelectionModel::Current);
     }
 }
+
+bool erEnter(const QKeyEvent *k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
 } // namespace
 
 Tboksform::Tboksform(Tmainform *hoved) : m_hoved(hoved) {
@@ -106,111 +65,23 @@ void Tboksform::bygVindue() {
     auto *lag = new QVBoxLayout(this);
     lag->setContentsMargins(0, 0, 0, 0);
     lag->setSpacing(0);
-    Bog = navngiv(new QTabWidget(this), "Bog");
-    infoBar = navngiv(new QStatusBar(this), "infoBar");
+    Bog = new QTabWidget(this);
+    Bog->setObjectName(QStringLiteral("Bog"));
+    Bog->setUsesScrollButtons(false);
+    Bog->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    infoBar = new QStatusBar(this);
+    infoBar->setObjectName(QStringLiteral("infoBar"));
     infoBar->setSizeGripEnabled(false);
     infoBar->setFixedHeight(19);
     lag->addWidget(Bog, 1);
     lag->addWidget(infoBar);
 
-    // "Grupper"
-    side0 = navngiv(new QWidget, "side0");
-    {
-        auto *h = new QHBoxLayout(side0);
-        gruppeBoks = gruppeliste(side0, "gruppeBoks", QAbstractItemView::SingleSelection);
-        h->addWidget(gruppeBoks, 1);
-        auto *form = new QFormLayout;
-        funkCheck = navngiv(new QCheckBox(QStringLiteral("Programmer"), side0), "funkCheck");
-        funkCheck->setToolTip(QStringLiteral("Skift mellem webadresser og programmer: Ctrl+S"));
-        valgtGruppeEdit = felt(side0, "valgtGruppeEdit", true);
-        gEdit = felt(side0, "gEdit", false);
-        sbInformationsKnap = infoKnap(side0, "sbInformationsKnap", QStringLiteral("Information"),
-                                      QStringLiteral("Information: Grupper"));
-        form->addRow(funkCheck);
-        form->addRow(QStringLiteral("Valgt gruppe"), valgtGruppeEdit);
-        form->addRow(QStringLiteral("Gruppe navn"), gEdit);
-        form->addRow(sbInformationsKnap);
-        h->addLayout(form);
-    }
-    Bog->addTab(side0, QStringLiteral("Grupper"));
-
-    // "Indfør element"
-    side1 = navngiv(new QWidget, "side1");
-    {
-        auto *form = new QFormLayout(side1);
-        gruppeEdit = felt(side1, "gruppeEdit", true);
-        adrLabel = navngiv(new QLabel(QStringLiteral("Werbadresse"), side1), "adrLabel");
-        FilnavnEdit = felt(side1, "FilnavnEdit", false);
-        tekstEdit = felt(side1, "tekstEdit", false);
-        form->addRow(QStringLiteral("Elementerne indsættes i følgende gruppe"), gruppeEdit);
-        form->addRow(adrLabel, FilnavnEdit);
-        form->addRow(QStringLiteral("Kort navn"), tekstEdit);
-        auto *gruppe = navngiv(new QGroupBox(QStringLiteral("Vælg browser til indførelse af webadresse"), side1), "browserValgBoks");
-        auto *knapper = new QHBoxLayout(gruppe);
-        browserValg = new QButtonGroup(gruppe);
-        browserValg->setObjectName(QStringLiteral("browserValg"));
-        const QStringList browsere{QStringLiteral("Google Chrome"), QStringLiteral("Microsoft Edge")};
-        for (int i = 0; i < browsere.size(); ++i) {
-            auto *r = new QRadioButton(browsere[i], gruppe);
-            browserValg->addButton(r, i);
-            knapper->addWidget(r);
-        }
-        browserValg->button(0)->setChecked(true);
-        form->addRow(gruppe);
-        sbInfo2 = infoKnap(side1, "sbInfo2", QStringLiteral("Information"),
-                           QStringLiteral("Information: Indfør element"));
-        form->addRow(sbInfo2);
-    }
-    Bog->addTab(side1, QStringLiteral("Indfør element"));
-
-    // "Fjern eller rediger element"
-    side2 = navngiv(new QWidget, "side2");
-    {
-        auto *h = new QHBoxLayout(side2);
-        programBoks = liste(side2, "programBoks");
-        h->addWidget(programBoks, 1);
-        auto *form = new QFormLayout;
-        gNameEdit = felt(side2, "gNameEdit", true);
-        adrLabel2 = navngiv(new QLabel(QStringLiteral("Werbadresse"), side2), "adrLabel2");
-        webUrlEdit = felt(side2, "webUrlEdit", false);
-        nytekstEdit = felt(side2, "nytekstEdit", false);
-        sbInfo1 = infoKnap(side2, "sbInfo1", QStringLiteral("Information"),
-                           QStringLiteral("Information: Rediger element"));
-        form->addRow(QStringLiteral("Gruppe navn"), gNameEdit);
-        form->addRow(adrLabel2, webUrlEdit);
-        form->addRow(QStringLiteral("Elementets navn"), nytekstEdit);
-        form->addRow(sbInfo1);
-        h->addLayout(form, 1);
-    }
-    Bog->addTab(side2, QStringLiteral("Fjern eller rediger element"));
-
+    bygHandlinger();
+    bygGruppeside();
+    bygIndfoerside();
+    bygRedigerside();
     bygLagerside();
-
-    // "Egenskaber"
-    Side5 = navngiv(new QWidget, "Side5");
-    {
-        auto *h = new QHBoxLayout(Side5);
-        auto *venstre = new QFormLayout;
-        designBox = navngiv(new QComboBox(Side5), "designBox");
-        designBox->setFixedWidth(136);
-        designBox->setMaxVisibleItems(11);
-        venstre->addRow(QStringLiteral("Design"), designBox);
-        h->addLayout(venstre, 1);
-        auto *hoejre = new QVBoxLayout;
-        trayCheck = navngiv(new QCheckBox(QStringLiteral("Minimer til system bakken"), Side5), "trayCheck");
-        minimerCheck = navngiv(new QCheckBox(QStringLiteral("Minimer ved opstart"), Side5), "minimerCheck");
-        minimerCheck->setToolTip(QStringLiteral("Fungerer ved næste programopstart"));
-        doButton = infoKnap(Side5, "doButton", QStringLiteral("Udfør"),
-                            QStringLiteral("Tilføj eller fjern programmet som Startop-program"));
-        hoejre->addWidget(navngiv(new QLabel(QStringLiteral("Programspecialiteter"), Side5), "Label1"));
-        hoejre->addWidget(trayCheck);
-        hoejre->addWidget(minimerCheck);
-        hoejre->addWidget(navngiv(new QLabel(QStringLiteral("Startop program"), Side5), "Label5"));
-        hoejre->addWidget(doButton);
-        hoejre->addStretch(1);
-        h->addLayout(hoejre);
-    }
-    Bog->addTab(Side5, QStringLiteral("Egenskaber"));
+    bygEgenskabsside();
 
     connect(Bog, &QTabWidget::currentChanged, this, [this](int side) {
         if (!m_sideFraProgram)
@@ -219,40 +90,84 @@ void Tboksform::bygVindue() {
     connect(funkCheck, &QCheckBox::toggled, this, [this] { medFejlrapport([this] { funkCheckClick(); }); });
     connect(trayCheck, &QCheckBox::toggled, this, [this] { trayCheckClick(); });
     connect(designBox, &QComboBox::activated, this, [this] { designBoxChange(); });
+    for (QWidget *w : {static_cast<QWidget *>(gruppeBoks), static_cast<QWidget *>(gEdit),
+                       static_cast<QWidget *>(tekstEdit), static_cast<QWidget *>(nytekstEdit)})
+        w->installEventFilter(this);
 }
 
-void Tboksform::bygLagerside() {
-    side4 = navngiv(new QWidget, "side4");
-    auto *h = new QHBoxLayout(side4);
-    Box = gruppeliste(side4, "Box", QAbstractItemView::ExtendedSelection);
-    Box->setFixedWidth(200);
-    lagerBox = gruppeliste(side4, "lagerBox", QAbstractItemView::ExtendedSelection);
-    lagerBox->setFixedWidth(200);
-    Panel1 = navngiv(new QWidget(side4), "Panel1");
-    Panel1->setFixedWidth(36);
-    auto *knapper = new QVBoxLayout(Panel1);
-    knapper->setContentsMargins(3, 0, 3, 0);
-    sbInformation = infoKnap(Panel1, "sbInformation", QString(),
-                             QStringLiteral("Information: Administrer grupper"));
-    sbInformation->setIcon(QIcon(QStringLiteral(":/icons/information.svg")));
-    sbInformation->setFixedSize(30, 26);
-    tilLagerValgte = handlingsknap(Panel1, "tilLagerValgte", m_hoved->AvalgteTilLager);
-    tilbageValgte = handlingsknap(Panel1, "tilbageValgte", m_hoved->AvalgteTilbage);
-    tilLagerAlle = handlingsknap(Panel1, "tilLagerAlle", m_hoved->AalleTilLager);
-    tilbageAlle = handlingsknap(Panel1, "tilbageAlle", m_hoved->AalleTilbage);
-    flytOp = handlingsknap(Panel1, "flytOp", m_hoved->AflytOp);
-    flytNed = handlingsknap(Panel1, "flytNed", m_hoved->AflytNed);
-    gemKnap = handlingsknap(Panel1, "gemKnap", m_hoved->AgemForandringer);
-    gemKnap->setAutoRaise(false);
-    for (QToolButton *k : {sbInformation, tilLagerValgte, tilbageValgte, tilLagerAlle, tilbageAlle,
-                           flytOp, flytNed, gemKnap})
-        knapper->addWidget(k);
-    knapper->addStretch(1);
-    h->addWidget(Box);
-    h->addWidget(Panel1);
-    h->addWidget(lagerBox);
-    h->addStretch(1);
-    Bog->addTab(side4, QStringLiteral("Administrer grupper"));
+void Tboksform::bygHandlinger() {
+    ActionList1 = new QObject(this);
+    ActionList1->setObjectName(QStringLiteral("ActionList1"));
+    auto ny = [this](const char *navn, const QString &tekst, const QString &hint, const char *billede) {
+        auto *h = new Handling(ActionList1, navn, tekst, hint);
+        h->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(billede))));
+        h->setShortcutContext(Qt::WindowShortcut);
+        addAction(h);
+        return h;
+    };
+    const auto paaSide1 = [this] { return !m_hoved->gruppenavn.isEmpty() && Bog->currentIndex() == 1; };
+    const auto elementValgt = [this] {
+        return valgtElement() >= 0 && !webUrlEdit->text().isEmpty() && !nytekstEdit->text().isEmpty();
+    };
+    aNyGruppe = ny("aNyGruppe", QStringLiteral("Indfør"), QStringLiteral("Opret ny gruppe"), "nygruppe")
+                    ->aktiv([this] { return gEdit->text().size() > 2; })
+                    ->udfoer([this] { NyGruppe(); });
+    aSletGruppe = ny("aSletGruppe", QStringLiteral("Slet"), QStringLiteral("Slet aktuelle gruppe"), "sletgruppe")
+                      ->aktiv([this] { return valgtGruppeEdit->isReadOnly() && !m_hoved->gruppenavn.isEmpty(); })
+                      ->udfoer([this] { SletGruppe(); });
+    aRedigerGruppe = ny("aRedigerGruppe", QStringLiteral("Gem"),
+                        QStringLiteral("Indfør det nye gruppenavn efter redigering"), "gem")
+                         ->aktiv([this] { return !valgtGruppeEdit->isReadOnly(); })
+                         ->udfoer([this] {
+                             RedigerGruppe();
+                             redigerCheck->setChecked(false);
+                         });
+    aInsertElement = ny("aInsertElement", QStringLiteral("Indfør i gruppen"),
+                        QStringLiteral("Webadresse eller program indføres i valgte gruppe: Ctrl+I"), "indsaet")
+                         ->genvej(QKeySequence(Qt::CTRL | Qt::Key_I))
+                         ->aktiv([this, paaSide1] {
+                             return paaSide1() && !FilnavnEdit->text().isEmpty() && !tekstEdit->text().isEmpty();
+                         })
+                         ->udfoer([this] { InsertElement(); });
+    actionOpenEle = ny("actionOpenEle", QString(),
+                       QStringLiteral("Indsæt program eller webadresse  ved Stifinder eller Browser: Ctrl+B"), "aabn")
+                        ->genvej(QKeySequence(Qt::CTRL | Qt::Key_B))
+                        ->aktiv(paaSide1)
+                        ->udfoer([this] { actionOpenEleExecute(); });
+    aRedigerNavn = ny("aRedigerNavn", QString(), QStringLiteral("Gennemfør indførte forandringer"), "rediger")
+                       ->aktiv(elementValgt)
+                       ->udfoer([this] { RedigerNavn(); });
+    aResetVisits = ny("aResetVisits", QString(), QStringLiteral("Nulstil dato og besøg for valgte gruppeelement"),
+                      "nulstil")
+                       ->aktiv(elementValgt)
+                       ->udfoer([this] { aResetVisitsExecute(); });
+    opdaterVedTomgang(this, {aNyGruppe, aSletGruppe, aRedigerGruppe, aInsertElement, actionOpenEle,
+                             aRedigerNavn, aResetVisits});
+}
+
+bool Tboksform::eventFilter(QObject *o, QEvent *e) {
+    if (e->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(o, e);
+    const auto *k = static_cast<QKeyEvent *>(e);
+    if (o == gruppeBoks && !k->text().isEmpty() && k->text().at(0).isPrint()) {
+        // gruppeBoksKeyPress: every character key chooses the selected group again.
+        medFejlrapport([this] { gruppeBoksClick(); });
+        return k->key() == Qt::Key_Space || erEnter(k);
+    }
+    if (o == gEdit && erEnter(k)) {
+        aNyGruppe->Execute();
+        return true;
+    }
+    if (o == tekstEdit && erEnter(k)) {
+        if (!m_hoved->gruppenavn.isEmpty() && !FilnavnEdit->text().isEmpty() && !tekstEdit->text().isEmpty())
+            medFejlrapport([this] { InsertElement(); });
+        return true;
+    }
+    if (o == nytekstEdit && erEnter(k)) {
+        aRedigerNavn->Execute();
+        return true;
+    }
+    return QWidget::eventFilter(o, e);
 }
 
 void Tboksform::BogChange(int side) {
@@ -350,49 +265,26 @@ void Tboksform::visValgtGruppe(const QString &navn) {
 }
 
 void Tboksform::tilfoejElement(const QString &navn) {
-    auto *r = new QListWidgetItem(navn, programBoks);
+    auto *r = new QTreeWidgetItem(programBoks, {navn});
     r->setFlags(r->flags() | Qt::ItemIsUserCheckable);
-    r->setCheckState(Qt::Unchecked);
+    r->setCheckState(0, Qt::Unchecked);
 }
 
 void Tboksform::visGrupper(const QStringList &grupper) {
+    m_listeFraProgram = true;
     gruppeBoks->clear();
     gruppeBoks->addItems(grupper);
+    m_listeFraProgram = false;
 }
 
 void Tboksform::visLagerlister(const QStringList &box, const QStringList &lager) {
-    Box->clear();
-    Box->addItems(box);
-    lagerBox->clear();
-    lagerBox->addItems(lager);
+    saetLagerValg({box, {}}, {lager, {}});
 }
 
 void Tboksform::visSamling(int funkNo) {
     const QString tekst = funkNo == 1 ? QStringLiteral("Program") : QStringLiteral("Werbadresse");
     adrLabel->setText(tekst);
     adrLabel2->setText(tekst);
-}
-
-void Tboksform::loadBokse() {
-    programBoks->clear();
-    visValgtGruppe(m_hoved->gruppenavn);
-    nytekstEdit->clear();
-    webUrlEdit->clear();
-}
-
-void Tboksform::SkiftGruppe() {
-    m_hoved->loadGruppefil();
-    const QString navn = m_hoved->gruppenavn;
-    valgtGruppeEdit->setText(navn);
-    if (m_hoved->funkNo == 0)
-        m_hoved->gruppenavn0 = navn;
-    else
-        m_hoved->gruppenavn1 = navn;
-    gruppeEdit->setText(navn);
-    gNameEdit->setText(navn);
-    m_hoved->gruppenavnLabel->setText(navn);
-    nytekstEdit->clear();
-    webUrlEdit->clear();
 }
 
 void Tboksform::visVindue(int side) {
@@ -408,7 +300,11 @@ void Tboksform::visVindue(int side) {
 
 void Tboksform::vendSamling() { funkCheck->setChecked(!funkCheck->isChecked()); }
 
-void Tboksform::vaelgGruppe(int position) { gruppeBoks->setCurrentRow(position); }
+void Tboksform::vaelgGruppe(int position) {
+    m_listeFraProgram = true;
+    gruppeBoks->setCurrentRow(position);
+    m_listeFraProgram = false;
+}
 
 QString Tboksform::vaelgProgram() { return OpenDia.Execute(this); }
 
@@ -443,8 +339,7 @@ void Tboksform::trayCheckClick() { m_hoved->TrayIcon->setEnabled(trayCheck->isCh
 
 void Tboksform::designBoxChange() {
     const QString navn = designBox->currentText();
-    if (designBox->currentIndex() < 0 ||
-        navn.compare(m_hoved->designname, Qt::CaseInsensitive) == 0)
+    if (designBox->currentIndex() < 0 || ensUdenAZ(navn, m_hoved->designname))
         return;
     m_hoved->designname = navn;
     Stil::anvend(navn);

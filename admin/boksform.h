@@ -6,15 +6,18 @@
 
 #include <QWidget>
 
+class Handling;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QSplitter;
 class QStatusBar;
 class QTabWidget;
 class QToolButton;
+class QTreeWidget;
 class Tmainform;
 
 class Tboksform : public QWidget, public AdminFlade {
@@ -29,7 +32,6 @@ public:
 
     // The open-file dialog for programs.
     Tfilvalg OpenDia{QStringLiteral("Vælg program"), QStringLiteral("/")};
-
     // The store page has moves not yet saved.
     bool listerModified = false;
     QString optfil;
@@ -48,6 +50,7 @@ public:
     void visVindue(int side = -1) override;
     void vendSamling() override;
     void vaelgGruppe(int position) override;
+    void SkiftGruppe() override;
     int browserIndex() const override;
     QString vaelgProgram() override;
     Listevalg boxValg() const override;
@@ -58,30 +61,64 @@ public:
     void tomGruppefelter() override;
 
     void setBrowserIndex(int i);
-    void SkiftGruppe() override;
+
+    // --- groups ---
+    void gruppeBoksClick();
+    void NyGruppe();
+    void SletGruppe();
+    void RedigerGruppe();
+    void redigerCheckClick();
+    void sorterKnapClick();
+    // --- elements ---
+    void InsertElement();
+    void actionOpenEleExecute();
+    void programBoksClick();
+    void RedigerNavn();
+    void aResetVisitsExecute();
+    void fjernKnapClick();
 
     QTabWidget *Bog;
     QWidget *side0, *side1, *side2, *side4, *Side5;
     QStatusBar *infoBar;
+    QObject *ActionList1;
+    Handling *aNyGruppe, *aSletGruppe, *aRedigerGruppe, *aInsertElement, *actionOpenEle, *aRedigerNavn,
+        *aResetVisits;
     // "Grupper"
+    QWidget *Panel7;
+    QSplitter *Splitter2;
+    QWidget *rightPanel1;
     QListWidget *gruppeBoks;
-    QCheckBox *funkCheck;
     QLineEdit *valgtGruppeEdit;
+    QToolButton *sletKnap;
+    QCheckBox *redigerCheck;
+    QToolButton *redigerKnap;
     QLineEdit *gEdit;
+    QToolButton *nyGruppeKnap;
     QToolButton *sbInformationsKnap;
+    QToolButton *sorterKnap;
+    QCheckBox *funkCheck;
     // "Indfør element"
+    QWidget *rightPanel2;
     QLineEdit *gruppeEdit;
     QLabel *adrLabel;
     QLineEdit *FilnavnEdit;
+    QToolButton *openKnap;
     QLineEdit *tekstEdit;
-    QButtonGroup *browserValg;
+    QToolButton *insertKnap;
     QToolButton *sbInfo2;
+    QButtonGroup *browserValg;
     // "Fjern eller rediger element"
-    QListWidget *programBoks;
+    QWidget *Panel8;
+    QSplitter *Splitter1;
+    QWidget *rightPanel3;
+    QTreeWidget *programBoks;
+    QToolButton *fjernKnap;
     QLineEdit *gNameEdit;
     QLabel *adrLabel2;
     QLineEdit *webUrlEdit;
     QLineEdit *nytekstEdit;
+    QToolButton *nytekstKnap;
+    QToolButton *Button1;
     QToolButton *sbInfo1;
     // "Administrer grupper"
     QListWidget *Box;
@@ -91,6 +128,7 @@ public:
     QToolButton *tilLagerValgte, *tilbageValgte, *tilLagerAlle, *tilbageAlle, *flytOp, *flytNed;
     QToolButton *gemKnap;
     // "Egenskaber"
+    QWidget *eLeftPanel, *eRightPanel;
     QComboBox *designBox;
     QCheckBox *trayCheck;
     QCheckBox *minimerCheck;
@@ -98,15 +136,26 @@ public:
 
 protected:
     void changeEvent(QEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
     void bygVindue();
+    void bygHandlinger();
+    void bygGruppeside();
+    void bygIndfoerside();
+    void bygRedigerside();
     void bygLagerside();
+    void bygEgenskabsside();
     void BogChange(int side);
     void funkCheckClick();
     void trayCheckClick();
     void designBoxChange();
+    // The element chosen in programBoks, or -1.
+    int valgtElement() const;
+    // The current group's folder, or a message and empty when it has none.
+    QString gruppemappeEllerBesked();
 
     Tmainform *m_hoved;
     bool m_sideFraProgram = false; // a page chosen by the program runs no BogChange
+    bool m_listeFraProgram = false; // a selection made by the program is no user's choice
 };

@@ -12,6 +12,7 @@ struct TWebRecord {
     QString klokken; // at most 5 characters
     qint32 Visits = 0;
     QString filnavn;
+    QString kilde; // the file this element was read from or last written to; not stored
 };
 
 using TWebArray = QList<TWebRecord>;

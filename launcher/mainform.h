@@ -53,6 +53,13 @@ public:
     void skiftSamling(bool programmer);
     // Writes the group list in the encoding it was read in.
     void gemGruppeliste();
+    // The folder of a group of the current collection, found ignoring case; empty for a
+    // name that cannot be a folder name.
+    QString gruppemappe(const QString &navn) const;
+    // The overwrite question of inserting an element; true on "Ja".
+    static bool maaOverskrive(const QString &navn);
+    // Starts the chosen browser, or the other one, if one is installed.
+    void startBrowser(int browserIndex);
 
     const Miljoe &miljoe() const { return m_miljoe; }
 
@@ -143,9 +150,6 @@ private:
     void FormShow();
     void FormClose();
     void visGruppenavn();
-    // The folder of a group of the current collection, found ignoring case; empty for a
-    // name that cannot be a folder name.
-    QString gruppemappe(const QString &navn) const;
 
     Miljoe m_miljoe;
     AdminFlade *m_admin = nullptr;

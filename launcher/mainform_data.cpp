@@ -26,11 +26,12 @@ QStringList laesListe(const QString &sti, Kodning &kodning) {
     return t.linjer;
 }
 
-QString overskrivSpoergsmaal(const QString &navn) {
-    return QStringLiteral("Skal \"%1\" overskrives?\r\r\"Dato\" og \"Besøg\" nul-stilles, hvis elementet overskrives.")
-        .arg(navn);
-}
 } // namespace
+
+bool Tmainform::maaOverskrive(const QString &navn) {
+    return spoerg(QStringLiteral("Skal \"%1\" overskrives?\r\r\"Dato\" og \"Besøg\" nul-stilles, hvis elementet overskrives.")
+                      .arg(navn));
+}
 
 QString Tmainform::gruppemappe(const QString &navn) const {
     if (!gyldigtNavn(navn))
@@ -81,7 +82,9 @@ void Tmainform::readWeb(const QString &folder) {
     // A damaged file gives its row with what could be read; the files after it are
     // still read, so one bad file never hides the rest of the group.
     for (const QString &navn : listMappe(folder, Indhold::Filer)) {
-        Web.append(laesElement(folder + kSep + navn).element);
+        TWebRecord e = laesElement(folder + kSep + navn).element;
+        e.kilde = folder + kSep + navn;
+        Web.append(e);
         ++WebNo;
         ++WebAntal;
     }
@@ -103,6 +106,7 @@ void Tmainform::GemWeb() {
         throw AnkerFejl(ugyldigtNavnTekst());
     e.filnavn = kasseblindSti(gruppeDir, e.Navn + QStringLiteral(".txt"));
     skrivLinjerEllerFejl(e.filnavn, elementLinjer(e));
+    e.kilde = e.filnavn;
 }
 
 void Tmainform::insertElement(const QString &aUrl, const QString &aNavn) {
@@ -121,7 +125,7 @@ void Tmainform::insertElement(const QString &aUrl, const QString &aNavn) {
     ny.klokken = kIngenKlokke;
     ny.Visits = 0;
     ny.filnavn = kasseblindSti(gruppeDir, aNavn + QStringLiteral(".txt"));
-    if (QFileInfo::exists(ny.filnavn) && !spoerg(overskrivSpoergsmaal(aNavn)))
+    if (QFileInfo::exists(ny.filnavn) && !maaOverskrive(aNavn))
         return;
     WebNo = Listen->topLevelItemCount();
     Web.resize(WebNo);

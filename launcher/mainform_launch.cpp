@@ -83,10 +83,13 @@ void Tmainform::aabnBrowser() {
             webEdit1->setText(sti);
         return;
     }
+    startBrowser(m_admin->browserIndex());
+}
+
+void Tmainform::startBrowser(int browserIndex) {
     const QString chrome = m_miljoe.chromeSti;
     const QString edge = m_miljoe.edgeSti;
-    const QStringList orden = m_admin->browserIndex() != 0 ? QStringList{edge, chrome}
-                                                           : QStringList{chrome, edge};
+    const QStringList orden = browserIndex != 0 ? QStringList{edge, chrome} : QStringList{chrome, edge};
     for (const QString &sti : orden) {
         if (filFindes(sti)) {
             runFilname(sti);

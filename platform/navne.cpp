@@ -1,5 +1,6 @@
 #include "platform/navne.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 
@@ -57,4 +58,23 @@ QStringList listMappe(const QString &mappe, Indhold hvad) {
         return c != 0 ? c < 0 : a < b;
     });
     return navne;
+}
+
+bool ensUdenAZ(const QString &a, const QString &b) {
+    if (a.size() != b.size())
+        return false;
+    auto fold = [](QChar c) {
+        return (c >= u'A' && c <= u'Z') ? QChar(c.unicode() + (u'a' - u'A')) : c;
+    };
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (fold(a.at(i)) != fold(b.at(i)))
+            return false;
+    return true;
+}
+
+void sorterDansk(QStringList &navne) {
+    QCollator kollator(QLocale(QLocale::Danish, QLocale::Denmark));
+    kollator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(navne.begin(), navne.end(),
+                     [&](const QString &a, const QString &b) { return kollator.compare(a, b) < 0; });
 }

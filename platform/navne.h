@@ -25,3 +25,10 @@ enum class Indhold { Filer, Mapper, Alt };
 // ignoring case so the order is the same on every machine. Entries that are neither a
 // folder nor a readable file count as files.
 QStringList listMappe(const QString &mappe, Indhold hvad);
+
+// Equal when the texts differ at most in the case of the letters A to Z (æ, ø and å
+// must match exactly).
+bool ensUdenAZ(const QString &a, const QString &b);
+
+// Sorts in Danish alphabetical order, ignoring letter case (æ, ø, å after z).
+void sorterDansk(QStringList &navne);
