@@ -61,6 +61,7 @@ void Tboksform::bygVindue() {
     f.setPointSize(8);
     setFont(f);
     setMinimumSize(480, 400);
+    resize(480, 400);
 
     auto *lag = new QVBoxLayout(this);
     lag->setContentsMargins(0, 0, 0, 0);

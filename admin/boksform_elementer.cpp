@@ -59,6 +59,10 @@ void Tboksform::InsertElement() {
             return;
         }
     }
+    if (!gyldigtNavn(navn)) {
+        visBesked(ugyldigtNavnTekst());
+        return;
+    }
     if (gruppemappeEllerBesked().isEmpty())
         return;
     m_hoved->insertElement(adresse, navn);
@@ -182,9 +186,13 @@ void Tboksform::fjernKnapClick() {
                                               : QStringLiteral("Skal de %1 valgte elementer slettes?").arg(valgte.size()));
     if (!spoerg(tekst))
         return;
-    // The files the elements were read from, so deleting works after a group rename too.
+    // The files the elements were read from, in the group's folder as it is now, so
+    // deleting works after a group rename too.
+    const QString mappe = m_hoved->gruppemappe(m_hoved->gruppenavn);
+    if (mappe.isEmpty())
+        return;
     for (int i = antalPoster - 1; i >= 0; --i)
         if (programBoks->topLevelItem(i)->checkState(0) == Qt::Checked && i < m_hoved->Web.size())
-            sletFilStrengt(m_hoved->Web.at(i).kilde);
+            sletFilStrengt(mappe + kSep + QFileInfo(m_hoved->Web.at(i).kilde).fileName());
     m_hoved->loadGruppefil();
 }

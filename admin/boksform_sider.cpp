@@ -182,7 +182,7 @@ void Tboksform::bygIndfoerside() {
     g->addWidget(gruppeEdit, 0, 2);
     g->addWidget(skillelinje(rightPanel2), 1, 0, 1, 4);
     adrLabel = etiket(rightPanel2, "adrLabel", QStringLiteral("Werbadresse"));
-    adrLabel->setFixedWidth(68);
+    adrLabel->setMinimumWidth(68);
     FilnavnEdit = felt(rightPanel2, "FilnavnEdit", false);
     openKnap = handlingsknap(rightPanel2, "openKnap", actionOpenEle, false);
     openKnap->setFixedWidth(26);
@@ -368,7 +368,7 @@ void Tboksform::bygEgenskabsside() {
     venstre->addStretch(1);
 
     eRightPanel = navngiv(new QWidget(Side5), "eRightPanel");
-    eRightPanel->setFixedWidth(185);
+    eRightPanel->setMinimumWidth(185);
     auto *hoejre = new QVBoxLayout(eRightPanel);
     auto *label1 = etiket(eRightPanel, "Label1", QStringLiteral("Programspecialiteter"));
     label1->setAlignment(Qt::AlignCenter);

@@ -17,6 +17,7 @@ public:
     QStringList kald;     // "aabn <adr>", "start <prog> <args>", "papirkurv <sti>", ...
     int svar = Skalkode::Udfoert;
     bool papirkurvVirker = true;
+    bool flytVirker = true;
 };
 
 // A test environment over a temporary data root, user "tester", a fixed clock.
