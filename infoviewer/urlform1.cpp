@@ -1,10 +1,182 @@
 #include "infoviewer/urlform1.h"
 
+#include "components/handling.h"
+#include "components/hint.h"
+#include "components/navngiv.h"
+#include "infoviewer/infoformen.h"
 #include "launcher/mainform.h"
+#include "platform/fejl.h"
+#include "platform/filer.h"
+#include "platform/heltal.h"
+#include "platform/tekstfil.h"
 
-Turlform1::Turlform1(Tmainform *hoved) : m_hoved(hoved) {
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+Turlform1::Turlform1(Tmainform *hoved, Tinfoformen *info) : m_hoved(hoved), m_info(info) {
     setObjectName(QStringLiteral("urlform1"));
-    setWindowTitle(QStringLiteral("Besøgte sider"));
+    setWindowTitle(QStringLiteral("Urlboks"));
+    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPixelSize(11);
+    setFont(f);
+    setMinimumSize(300, 200);
+    resize(443, 338);
+
+    ActionList = new QObject(this);
+    ActionList->setObjectName(QStringLiteral("ActionList"));
+    AsletAlle = (new Handling(ActionList, "AsletAlle", QStringLiteral("Slet liste"),
+                              QStringLiteral("Slet alle urls fra listen")))
+                    ->aktiv([this] { return urlListe->count() >= 1; })
+                    ->udfoer([this] { AsletAlleExecute(); });
+    AsletAlle->setIcon(QIcon(QStringLiteral(":/icons/slet.svg")));
+    ArensDobbelt = (new Handling(ActionList, "ArensDobbelt", QStringLiteral("Rens liste"),
+                                 QStringLiteral("Rens listen for dobbeltgængere")))
+                       ->aktiv([this] { return urlListe->count() > 1; })
+                       ->udfoer([this] { ArensDobbeltExecute(); });
+    opdaterVedTomgang(this, {AsletAlle, ArensDobbelt});
+
+    auto *lag = new QVBoxLayout(this);
+    lag->setContentsMargins(0, 0, 0, 0);
+    lag->setSpacing(0);
+    overskriftLabel = navngiv(new QLabel(QStringLiteral("Besøgte sider"), this), "overskriftLabel");
+    QFont o = overskriftLabel->font();
+    o.setPixelSize(13);
+    overskriftLabel->setFont(o);
+    overskriftLabel->setContentsMargins(4, 2, 4, 2);
+    lag->addWidget(overskriftLabel);
+    Splitter1 = navngiv(new QSplitter(this), "Splitter1");
+    strukturliste = navngiv(new QListWidget(Splitter1), "strukturliste");
+    urlListe = navngiv(new QListWidget(Splitter1), "urlListe");
+    Splitter1->setSizes({175, 268});
+    lag->addWidget(Splitter1, 1);
+    knapPanel = navngiv(new QWidget(this), "knapPanel");
+    knapPanel->setFixedHeight(31);
+    auto *knapper = new QHBoxLayout(knapPanel);
+    knapper->setContentsMargins(4, 2, 4, 2);
+    sletKnap = navngiv(new QToolButton(knapPanel), "sletKnap");
+    sletKnap->setDefaultAction(AsletAlle);
+    sletKnap->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    lukKnap = navngiv(new QToolButton(knapPanel), "lukKnap");
+    lukKnap->setText(QStringLiteral("Luk"));
+    Hint::saet(lukKnap, QStringLiteral("Luk urlboksen"));
+    knapper->addWidget(sletKnap);
+    knapper->addStretch(1);
+    knapper->addWidget(lukKnap);
+    lag->addWidget(knapPanel);
+    infoBar = navngiv(new QStatusBar(this), "infoBar");
+    infoBar->setSizeGripEnabled(false);
+    lag->addWidget(infoBar);
+
+    // The two lists always show the same entry chosen.
+    connect(strukturliste, &QListWidget::itemClicked, this, [this] { urlListe->setCurrentRow(strukturliste->currentRow()); });
+    connect(urlListe, &QListWidget::itemClicked, this, [this] { strukturliste->setCurrentRow(urlListe->currentRow()); });
+    connect(strukturliste, &QListWidget::itemDoubleClicked, this, [this] { dobbeltklik(strukturliste); });
+    connect(urlListe, &QListWidget::itemDoubleClicked, this, [this] { dobbeltklik(urlListe); });
+    connect(lukKnap, &QToolButton::clicked, this, &QWidget::close);
 }
 
-void Turlform1::FormCreate() { optfil = m_hoved->optdir + QStringLiteral("urlboks1.txt"); }
+void Turlform1::FormCreate() {
+    optfilnavn = m_hoved->optdir + QStringLiteral("urlboks1.txt");
+    hentOpt();
+}
+
+void Turlform1::hentOpt() {
+    if (!filFindes(optfilnavn))
+        return;
+    const Tekstlinjer t = laesLinjer(optfilnavn);
+    const QList<int> v = foersteHeltal(t.ok ? t.linjer : QStringList(), 2);
+    if (v.size() >= 1)
+        resize(v[0], height());
+    if (v.size() >= 2)
+        resize(width(), v[1]);
+}
+
+void Turlform1::gemOpt() { skrivLinjerEllerFejl(optfilnavn, heltalslinjer({width(), height()})); }
+
+void Turlform1::showEvent(QShowEvent *e) {
+    QWidget::showEvent(e);
+    if (m_hoved->isVisible())
+        move(m_hoved->frameGeometry().center() - rect().center());
+}
+
+void Turlform1::closeEvent(QCloseEvent *e) {
+    medFejlrapport([this] { gemOpt(); });
+    e->accept();
+}
+
+void Turlform1::changeEvent(QEvent *e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        Hint::gorTilModtager(infoBar); // FormActivate
+}
+
+int Turlform1::antal() const { return urlListe->count(); }
+
+QString Turlform1::sidenavn(int i) const {
+    return i >= 0 && i < urlListe->count() ? urlListe->item(i)->text() : QString();
+}
+
+QString Turlform1::strukturnavn(int i) const {
+    return i >= 0 && i < strukturliste->count() ? strukturliste->item(i)->text() : QString();
+}
+
+void Turlform1::tilfoej(const QString &side, const QString &struktur) {
+    urlListe->addItem(side);
+    strukturliste->addItem(struktur);
+}
+
+void Turlform1::vaelgRaekke(int i) {
+    urlListe->setCurrentRow(i);
+    strukturliste->setCurrentRow(i);
+    if (QListWidgetItem *r = urlListe->item(i))
+        urlListe->scrollToItem(r);
+    if (QListWidgetItem *r = strukturliste->item(i))
+        strukturliste->scrollToItem(r);
+}
+
+void Turlform1::dobbeltklik(QListWidget *liste) {
+    const int raekke = liste->currentRow();
+    if (raekke >= 0 && liste->currentItem()->isSelected())
+        medFejlrapport([this, raekke] { m_info->goToStruktur(raekke); });
+}
+
+void Turlform1::AsletAlleExecute() {
+    urlListe->clear();
+    strukturliste->clear();
+    m_info->urlIndex = -1;
+}
+
+void Turlform1::ArensDobbeltExecute() {
+    const QString aktuel = sidenavn(m_info->urlIndex);
+    QStringList sider, strukturer;
+    int fjernet = 0;
+    for (int j = 0; j < antal(); ++j) {
+        if (sider.contains(sidenavn(j), Qt::CaseInsensitive)) {
+            ++fjernet;
+            continue;
+        }
+        sider << sidenavn(j);
+        strukturer << strukturnavn(j);
+    }
+    urlListe->clear();
+    urlListe->addItems(sider);
+    strukturliste->clear();
+    strukturliste->addItems(strukturer);
+    m_info->urlIndex = -1;
+    for (int j = 0; j < sider.size(); ++j) {
+        if (sider[j].compare(aktuel, Qt::CaseInsensitive) == 0) {
+            m_info->urlIndex = j;
+            break;
+        }
+    }
+    infoBar->showMessage(fjernet == 0   ? QStringLiteral("Der var ingen dobbeltgængere")
+                         : fjernet == 1 ? QStringLiteral("Der blev slettet 1 dobbeltgænger")
+                                        : QStringLiteral("Der blev slettet %1 dobbeltgængere").arg(fjernet));
+}

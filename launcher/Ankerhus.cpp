@@ -51,7 +51,8 @@ void opretVinduer(const Miljoe &miljoe) {
     infoformen = new Tinfoformen(mainform);
     mainform->saetInfo(infoformen);
     infoformen->FormCreate();
-    urlform1 = new Turlform1(mainform);
+    urlform1 = new Turlform1(mainform, infoformen);
+    infoformen->saetUrlform(urlform1);
     urlform1->FormCreate();
     editform = new Teditform;
     infform = new Tinfform;

@@ -4,6 +4,7 @@
 #include "platform/skal.h"
 
 #include <QDateTime>
+#include <QWidget>
 #include <QLocale>
 #include <QString>
 #include <functional>
@@ -20,6 +21,8 @@ struct Miljoe {
     std::shared_ptr<Skal> skal;
     QString chromeSti; // the two browsers' fixed paths
     QString edgeSti;
+    // Makes the information window's browser; empty for the web engine's own.
+    std::function<class Browserflade *(QWidget *foraelder)> lavBrowser;
 
     // The real machine: the home folder, the system's user, clock, formats and shell.
     static Miljoe system();

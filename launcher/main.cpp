@@ -5,6 +5,7 @@
 #include "launcher/signaler.h"
 
 int main(int argc, char **argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // the web engine asks for it
     AnkerApplikation app(argc, argv);
     app.setApplicationName(QStringLiteral("Ankerhus"));
     app.setQuitOnLastWindowClosed(false);

@@ -37,6 +37,16 @@ Testmiljoe::Testmiljoe() {
     miljoe.datoFormat = QStringLiteral("dd-MM-yyyy");
     miljoe.tidFormat = QStringLiteral("HH:mm:ss");
     miljoe.skal = skal;
+    miljoe.lavBrowser = [this](QWidget *foraelder) {
+        browser = new Testbrowser(foraelder);
+        return browser;
+    };
+}
+
+QWidget *Testbrowser::widget() {
+    if (!m_widget)
+        m_widget = new QWidget;
+    return m_widget;
 }
 
 void skrivBytes(const QString &sti, const QByteArray &bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 // Fixtures shared by the test programs: a recording shell, a fresh data root, files.
 
+#include "infoviewer/browserflade.h"
 #include "launcher/Ankerhus.h"
 
 #include <QByteArray>
@@ -20,6 +21,18 @@ public:
     bool flytVirker = true;
 };
 
+// A browser that only records: tests never start the web engine unless they ask.
+class Testbrowser : public Browserflade {
+public:
+    using Browserflade::Browserflade;
+    void Navigate(const QString &adresse) override { besoegt << adresse; }
+    QString LocationName() const override { return lokation; }
+    QWidget *widget() override;
+    QStringList besoegt;
+    QString lokation;
+    QWidget *m_widget = nullptr;
+};
+
 // A test environment over a temporary data root, user "tester", a fixed clock.
 struct Testmiljoe {
     QTemporaryDir mappe;
@@ -28,6 +41,7 @@ struct Testmiljoe {
     Testmiljoe();
     QString rod() const { return miljoe.dataRod; }
     QString bruger() const { return rod() + QStringLiteral("/tester"); }
+    Testbrowser *browser = nullptr; // the information window's, once it was shown
 };
 
 void skrivBytes(const QString &sti, const QByteArray &bytes);

@@ -5,6 +5,8 @@
 #include "components/dialoger.h"
 #include "components/infform.h"
 #include "components/spform.h"
+#include "infoviewer/infoformen.h"
+#include "infoviewer/urlform1.h"
 #include "launcher/Ankerhus.h"
 #include "launcher/mainform.h"
 #include "platform/stil.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QEventLoop>
@@ -19,16 +22,21 @@
 #include <QTreeWidget>
 
 namespace {
-void gem(QWidget *w, const QString &mappe, const QString &navn) {
+void vent(int ms) {
     // A waiting event loop, so the idle-time update of the actions runs first.
     QEventLoop loekke;
-    QTimer::singleShot(150, &loekke, &QEventLoop::quit);
+    QTimer::singleShot(ms, &loekke, &QEventLoop::quit);
     loekke.exec();
+}
+
+void gem(QWidget *w, const QString &mappe, const QString &navn) {
+    vent(150);
     w->grab().save(mappe + QLatin1Char('/') + navn + QStringLiteral(".png"));
 }
 } // namespace
 
 int main(int argc, char **argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     if (argc < 2)
         return 2;
@@ -66,6 +74,18 @@ int main(int argc, char **argv) {
     spform->show();
     gem(spform, ud, QStringLiteral("spoergsmaal"));
     spform->close();
+
+    mainform->Information(QStringLiteral("Ankerhus"));
+    vent(4000);
+    gem(infoformen, ud, QStringLiteral("information"));
+    infoformen->infoBog->setCurrentIndex(1);
+    infoformen->EditFind->setText(QStringLiteral("gruppe"));
+    infoformen->FindTekst(QStringLiteral("gruppe"));
+    gem(infoformen, ud, QStringLiteral("information-soeg"));
+    infoformen->hide();
+    urlform1->show();
+    gem(urlform1, ud, QStringLiteral("besoegte-sider"));
+    urlform1->hide();
 
     mainform->hide();
     nedlaegVinduer();
