@@ -2,6 +2,7 @@
 // What the information window needs of its embedded browser: navigation, the location
 // name, and four events. The program uses the web engine; tests use a stand-in.
 
+#include <QMetaType>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -15,6 +16,7 @@ struct MusOver {
     QString parentTagName;
     QString parentHref;
 };
+Q_DECLARE_METATYPE(MusOver)
 
 class Browserflade : public QObject {
     Q_OBJECT

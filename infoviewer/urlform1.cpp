@@ -63,10 +63,16 @@ Turlform1::Turlform1(Tmainform *hoved, Tinfoformen *info) : m_hoved(hoved), m_in
     sletKnap = navngiv(new QToolButton(knapPanel), "sletKnap");
     sletKnap->setDefaultAction(AsletAlle);
     sletKnap->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // The cleaning gets a button too, so a user can reach it.
+    rensKnap = navngiv(new QToolButton(knapPanel), "rensKnap");
+    ArensDobbelt->setIcon(QIcon(QStringLiteral(":/icons/nulstil.svg")));
+    rensKnap->setDefaultAction(ArensDobbelt);
+    rensKnap->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     lukKnap = navngiv(new QToolButton(knapPanel), "lukKnap");
     lukKnap->setText(QStringLiteral("Luk"));
     Hint::saet(lukKnap, QStringLiteral("Luk urlboksen"));
     knapper->addWidget(sletKnap);
+    knapper->addWidget(rensKnap);
     knapper->addStretch(1);
     knapper->addWidget(lukKnap);
     lag->addWidget(knapPanel);

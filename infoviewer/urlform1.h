@@ -40,6 +40,7 @@ public:
     QListWidget *urlListe;
     QWidget *knapPanel;
     QToolButton *sletKnap;
+    QToolButton *rensKnap;
     QToolButton *lukKnap;
     QStatusBar *infoBar;
     QObject *ActionList;

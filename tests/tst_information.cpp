@@ -1,0 +1,381 @@
+// The information window: options, topics, the address box, the visited pages, the
+// search, the editor and the link under the mouse; with a recording browser.
+
+#include "components/struktur.h"
+#include "infoviewer/infoformen.h"
+#include "infoviewer/soegning.h"
+#include "infoviewer/urlform1.h"
+#include "launcher/fejltekster.h"
+#include "launcher/mainform.h"
+#include "components/handling.h"
+#include "platform/modalsvar.h"
+#include "platform/tekstfil.h"
+#include "testhjaelp.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTest>
+
+class TstInformation : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void firstShowing_writesDefaultOptionsAndOpensInformation();
+    void options_readAtFirstShowing();
+    void goToInfo_matchesTopics_data();
+    void goToInfo_matchesTopics();
+    void f1_opensAnkerhus();
+    void addressBox_opensPageOrSearch_data();
+    void addressBox_opensPageOrSearch();
+    void stepActions_enabledRules_data();
+    void stepActions_enabledRules();
+    void urlLister_recordsEachPageOnce();
+    void urlLister_outsideAndDottedPagesShareTheEmptyName();
+    void steps_openEntryWithoutRecordingIt();
+    void urlList_cleaning_data();
+    void urlList_cleaning();
+    void urlList_emptying_disablesSteps();
+    void search_wholeWords_data();
+    void search_wholeWords();
+    void search_messagesAndMissingFolder();
+    void editor_startsWithPageOrTells();
+    void mouseOver_showsLinkTargets_data();
+    void mouseOver_showsLinkTargets();
+
+private:
+    Testmiljoe *m = nullptr;
+    QString infomappe() const { return m->rod() + "/Struktur/Ankerhusinfo/"; }
+    // A small structure of its own: Information, Grupper (twice), Om, v1.2 and Østen.
+    void egenStruktur() {
+        skrivBytes(infomappe() + "struktur.txt",
+                   crlf({"Information", "\tGrupper", "\tOm", "\t\tGrupper", "\tv1.2", "\tØsten"}));
+        skrivBytes(infomappe() + "data.txt", crlf({"1Information", "0Grupper", "0Om", "0Grupper2", "0v1.2", "0Østen"}));
+        infoformen->LoadStruktur();
+    }
+    QString valgt() const {
+        return infoformen->Struktur->currentItem() ? infoformen->Struktur->currentItem()->text(0) : QString();
+    }
+};
+
+void TstInformation::init() {
+    Modalsvar::testtilstand(true);
+    m = new Testmiljoe;
+    opretVinduer(m->miljoe);
+}
+
+void TstInformation::cleanup() {
+    nedlaegVinduer();
+    delete m;
+    Modalsvar::testtilstand(false);
+}
+
+void TstInformation::firstShowing_writesDefaultOptionsAndOpensInformation() {
+    QCOMPARE(infoformen->antalLabel->text(), QString::number(infoformen->Struktur->noder().size()));
+    mainform->Information("Grupper");
+    QVERIFY(m->browser);
+    QCOMPARE(infoformen->pos(), QPoint(52, 52));
+    QCOMPARE(infoformen->size(), QSize(753, 968));
+    QCOMPARE(infoformen->leftPanel->width(), 195);
+    QCOMPARE(laesLinjer(m->bruger() + "/Egenskaber/information.txt").linjer,
+             (QStringList{"52", "52", "753", "968", "195"}));
+    // First "Information" (the first showing), then the topic asked for.
+    QCOMPARE(m->browser->besoegt, (QStringList{infomappe() + "tekstfiler/Information.html",
+                                               infomappe() + "tekstfiler/Grupper.html"}));
+    QCOMPARE(valgt(), QString("Grupper"));
+    infoformen->resize(800, 600);
+    infoformen->close();
+    QCOMPARE(laesLinjer(m->bruger() + "/Egenskaber/information.txt").linjer.mid(2, 2), (QStringList{"800", "600"}));
+}
+
+void TstInformation::options_readAtFirstShowing() {
+    skrivBytes(m->bruger() + "/Egenskaber/information.txt", crlf({"10", "20", "900", "700", "250"}));
+    mainform->Information("Ankerhus");
+    QCOMPARE(infoformen->pos(), QPoint(20, 10));
+    QCOMPARE(infoformen->size(), QSize(900, 700));
+    QCOMPARE(infoformen->leftPanel->width(), 250);
+}
+
+void TstInformation::goToInfo_matchesTopics_data() {
+    QTest::addColumn<QString>("emne");
+    QTest::addColumn<bool>("fundet");
+    QTest::addColumn<QString>("side"); // the page file opened last
+    QTest::newRow("exact") << "Om" << true << "Om";
+    QTest::newRow("A to Z folded") << "gRUPPER" << true << "Grupper";
+    QTest::newRow("first of duplicates") << "Grupper" << true << "Grupper";
+    QTest::newRow("Æ Ø Å must match") << "østen" << false << "Information";
+    QTest::newRow("Æ Ø Å exact") << "Østen" << true << "Østen";
+    QTest::newRow("empty opens the first") << "" << true << "Information";
+    QTest::newRow("unknown") << "Findes ikke" << false << "Information";
+}
+
+void TstInformation::goToInfo_matchesTopics() {
+    QFETCH(QString, emne);
+    QFETCH(bool, fundet);
+    QFETCH(QString, side);
+    egenStruktur();
+    infoformen->show();
+    QCOMPARE(infoformen->goToInfo(emne), fundet);
+    QCOMPARE(m->browser->besoegt.last(), infomappe() + "tekstfiler/" + side + ".html");
+    if (fundet && !emne.isEmpty())
+        QCOMPARE(valgt().toLower(), emne.toLower());
+}
+
+void TstInformation::f1_opensAnkerhus() {
+    mainform->show();
+    QVERIFY(mainform->actionInfo->Execute());
+    QVERIFY(infoformen->isVisible());
+    QCOMPARE(m->browser->besoegt.last(), infomappe() + "tekstfiler/Ankerhus.html");
+    QCOMPARE(valgt(), QString("Ankerhus"));
+}
+
+void TstInformation::addressBox_opensPageOrSearch_data() {
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("adresse");
+    QTest::newRow("page file") << "Grupper.html" << "FIL";
+    QTest::newRow("two words") << "to ord" << "https://www.google.com/search?q=to ord";
+    QTest::newRow("not a file here") << "Grupper" << "https://www.google.com/search?q=Grupper";
+}
+
+void TstInformation::addressBox_opensPageOrSearch() {
+    QFETCH(QString, tekst);
+    QFETCH(QString, adresse);
+    infoformen->show();
+    infoformen->Edit->setText(tekst);
+    QTest::keyClick(infoformen->Edit, Qt::Key_Return);
+    QCOMPARE(m->browser->besoegt.last(), adresse == u"FIL" ? infomappe() + "tekstfiler/" + tekst : adresse);
+    infoformen->Edit->clear();
+    QVERIFY(!infoformen->Ago_->Execute());
+}
+
+void TstInformation::stepActions_enabledRules_data() {
+    QTest::addColumn<int>("antal");
+    QTest::addColumn<int>("indeks");
+    QTest::addColumn<QString>("aktive"); // F first, B back, N forward, L last
+    QTest::newRow("empty") << 0 << 0 << "";
+    QTest::newRow("one entry") << 1 << 0 << "";
+    QTest::newRow("at the first of three") << 3 << 0 << "NL";
+    QTest::newRow("in the middle") << 3 << 1 << "FBNL";
+    QTest::newRow("at the last") << 3 << 2 << "FB";
+    QTest::newRow("emptied") << 0 << -1 << "";
+}
+
+void TstInformation::stepActions_enabledRules() {
+    QFETCH(int, antal);
+    QFETCH(int, indeks);
+    QFETCH(QString, aktive);
+    for (int i = 0; i < antal; ++i)
+        urlform1->tilfoej(QString("Side %1").arg(i), "Ankerhusinfo.txt");
+    infoformen->urlIndex = indeks;
+    QString fundet;
+    const QList<QPair<QChar, Handling *>> h{{'F', infoformen->Afirst}, {'B', infoformen->Aback},
+                                            {'N', infoformen->Aforward}, {'L', infoformen->Alast}};
+    for (const auto &[b, a] : h) {
+        a->Update();
+        if (a->isEnabled())
+            fundet += b;
+    }
+    QCOMPARE(fundet, aktive);
+}
+
+void TstInformation::urlLister_recordsEachPageOnce() {
+    for (const char *side : {"Information.html", "Grupper.html", "Information.html"}) {
+        infoformen->UrlLister(side);
+    }
+    QCOMPARE(urlform1->antal(), 2);
+    QCOMPARE(urlform1->sidenavn(0), QString("Information"));
+    QCOMPARE(urlform1->sidenavn(1), QString("Grupper"));
+    QCOMPARE(urlform1->strukturnavn(1), QString("Ankerhusinfo.txt"));
+    QCOMPARE(infoformen->urlIndex, 0);
+    QCOMPARE(urlform1->urlListe->currentRow(), 0);
+    QCOMPARE(urlform1->strukturliste->currentRow(), 0);
+    QCOMPARE(infoformen->hjemmeside, infomappe() + "tekstfiler/Information.html");
+    QCOMPARE(valgt(), QString("Information")); // the tree follows the pages
+    // The same name twice in a row is recorded once.
+    infoformen->UrlLister("INFORMATION.html");
+    QCOMPARE(urlform1->antal(), 2);
+}
+
+void TstInformation::urlLister_outsideAndDottedPagesShareTheEmptyName() {
+    egenStruktur();
+    infoformen->UrlLister("Om.html");
+    infoformen->UrlLister("Nyheder fra | \"DR\" <forside>");
+    infoformen->UrlLister("https://example.org/side");
+    infoformen->UrlLister("v1.2.html");
+    QCOMPARE(urlform1->antal(), 2);
+    QCOMPARE(urlform1->sidenavn(1), QString());
+    QCOMPARE(infoformen->urlIndex, 1);
+}
+
+void TstInformation::steps_openEntryWithoutRecordingIt() {
+    mainform->Information("Information");
+    for (const char *side : {"Information.html", "Grupper.html", "Ankerhus.html"})
+        infoformen->UrlLister(side);
+    QCOMPARE(infoformen->urlIndex, 2);
+    QVERIFY(infoformen->Afirst->Execute());
+    QCOMPARE(m->browser->besoegt.last(), infomappe() + "tekstfiler/Information.html");
+    QVERIFY(infoformen->naviKlikket);
+    infoformen->UrlLister("Information.html");
+    QVERIFY(!infoformen->naviKlikket);
+    QCOMPARE(infoformen->urlIndex, 0);
+    QCOMPARE(urlform1->antal(), 3);
+    QVERIFY(infoformen->Aforward->Execute());
+    QCOMPARE(m->browser->besoegt.last(), infomappe() + "tekstfiler/Grupper.html");
+    // A double click in the list opens its row.
+    infoformen->UrlLister("Grupper.html");
+    urlform1->urlListe->setCurrentRow(2);
+    emit urlform1->urlListe->itemDoubleClicked(urlform1->urlListe->item(2));
+    QCOMPARE(infoformen->urlIndex, 2);
+    QCOMPARE(m->browser->besoegt.last(), infomappe() + "tekstfiler/Ankerhus.html");
+}
+
+void TstInformation::urlList_cleaning_data() {
+    QTest::addColumn<QStringList>("sider");
+    QTest::addColumn<int>("aktuel");
+    QTest::addColumn<QStringList>("tilbage");
+    QTest::addColumn<int>("nyAktuel");
+    QTest::addColumn<QString>("tekst");
+    QTest::newRow("none") << QStringList{"A", "B"} << 1 << QStringList{"A", "B"} << 1 << "Der var ingen dobbeltgængere";
+    QTest::newRow("one, case of ø") << QStringList{"Østen", "Om", "østen"} << 2 << QStringList{"Østen", "Om"} << 0
+                                    << "Der blev slettet 1 dobbeltgænger";
+    QTest::newRow("three") << QStringList{"A", "a", "B", "A", "b"} << 2 << QStringList{"A", "B"} << 1
+                           << "Der blev slettet 3 dobbeltgængere";
+}
+
+void TstInformation::urlList_cleaning() {
+    QFETCH(QStringList, sider);
+    QFETCH(int, aktuel);
+    QFETCH(QStringList, tilbage);
+    QFETCH(int, nyAktuel);
+    QFETCH(QString, tekst);
+    for (const QString &s : sider)
+        urlform1->tilfoej(s, "Ankerhusinfo.txt");
+    infoformen->urlIndex = aktuel;
+    QVERIFY(urlform1->ArensDobbelt->Execute());
+    QStringList fundet;
+    for (int i = 0; i < urlform1->antal(); ++i)
+        fundet << urlform1->sidenavn(i);
+    QCOMPARE(fundet, tilbage);
+    QCOMPARE(urlform1->strukturliste->count(), int(tilbage.size()));
+    QCOMPARE(infoformen->urlIndex, nyAktuel);
+    QCOMPARE(urlform1->infoBar->currentMessage(), tekst);
+    QCOMPARE(urlform1->urlListe->selectedItems().size(), 0);
+}
+
+void TstInformation::urlList_emptying_disablesSteps() {
+    for (const char *side : {"Information.html", "Grupper.html"})
+        infoformen->UrlLister(side);
+    QVERIFY(urlform1->AsletAlle->Execute());
+    QCOMPARE(urlform1->antal(), 0);
+    QCOMPARE(infoformen->urlIndex, -1);
+    for (Handling *h : {infoformen->Afirst, infoformen->Aback, infoformen->Aforward, infoformen->Alast}) {
+        h->Update();
+        QVERIFY(!h->isEnabled());
+    }
+    infoformen->UrlLister("Ankerhus.html");
+    QCOMPARE(infoformen->urlIndex, 0);
+}
+
+void TstInformation::search_wholeWords_data() {
+    QTest::addColumn<QString>("ord");
+    QTest::addColumn<QStringList>("fundet");
+    QTest::newRow("whole word, any case") << "side" << QStringList{"a", "a", "c"};
+    QTest::newRow("inside a tag") << "klasse" << QStringList{"b"};
+    QTest::newRow("text file listed by its name") << "noter" << QStringList{"notes"};
+    QTest::newRow("danish letters folded") << "ØL" << QStringList{"c"};
+    QTest::newRow("nothing") << "intet" << QStringList{};
+}
+
+void TstInformation::search_wholeWords() {
+    QFETCH(QString, ord);
+    QFETCH(QStringList, fundet);
+    QTemporaryDir d;
+    skrivBytes(d.filePath("a.html"), "<p>Denne Side er god</p>");
+    skrivBytes(d.filePath("a.htm"), "en side.");
+    skrivBytes(d.filePath("b.html"), "<p class=\"klasse\">sider og hjemmeside</p>");
+    skrivBytes(d.filePath("c.html"), QByteArray("\xEF\xBB\xBF") + QString("side, øl!").toUtf8());
+    skrivBytes(d.filePath("notes.txt"), "mine noter");
+    skrivBytes(d.filePath("Design og funktioner/d.html"), "side klasse noter øl");
+    QCOMPARE(findDokumenter(d.path(), ord).navne, fundet);
+}
+
+void TstInformation::search_messagesAndMissingFolder() {
+    infoformen->show();
+    infoformen->FindTekst("gruppe");
+    QVERIFY(infoformen->Findis->count() > 0);
+    const int foer = infoformen->Findis->count();
+    QVERIFY(QDir(infoformen->Mappe).rename(infoformen->Mappe, infoformen->Mappe + "-væk"));
+    infoformen->FindTekst("gruppe");
+    QCOMPARE(infoformen->Findis->count(), foer);
+    QVERIFY(QDir().rename(infoformen->Mappe + "-væk", infoformen->Mappe));
+    infoformen->FindTekst("");
+    QCOMPARE(infoformen->Findis->count(), 0);
+    QStringList tekster;
+    for (const auto &v : Modalsvar::vist())
+        tekster << v.tekst;
+    QCOMPARE(tekster, (QStringList{"Filerne blev ikke fundet.", "Der mangler en søgetekst."}));
+    // A chosen hit opens its page, always as .html.
+    infoformen->EditFind->setText("noter");
+    skrivBytes(infoformen->Mappe + "/notes.txt", "noter");
+    QTest::keyClick(infoformen->EditFind, Qt::Key_Return);
+    infoformen->Findis->setCurrentRow(infoformen->Findis->count() - 1);
+    infoformen->FindisClick();
+    QCOMPARE(m->browser->besoegt.last(), infomappe() + "tekstfiler/notes.html");
+}
+
+void TstInformation::editor_startsWithPageOrTells() {
+    infoformen->show();
+    infoformen->htmlProgram.clear();
+    infoformen->runFilname(infoformen->hjemmeside);
+    infoformen->htmlProgram = "/usr/bin/redigering";
+    infoformen->runFilname(infoformen->Mappe + "/findes-ikke.html");
+    QVERIFY(m->skal->kald.isEmpty());
+    infoformen->runFilname(infoformen->hjemmeside);
+    QCOMPARE(m->skal->kald, QStringList{"start /usr/bin/redigering " + infoformen->hjemmeside});
+    m->skal->svar = 31;
+    infoformen->runFilname(infoformen->hjemmeside);
+    const auto vist = Modalsvar::vist();
+    QCOMPARE(vist.size(), 2);
+    QCOMPARE(vist[0].tekst, QString("Der blev ikke fundet forslag til indføring af program.\rInstaller eventuelt Tekstvev."));
+    QCOMPARE(vist[1].slags, QString("Fejlinformation"));
+    QCOMPARE(vist[1].tekst, fejltekst(31, true));
+}
+
+void TstInformation::mouseOver_showsLinkTargets_data() {
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<QString>("href");
+    QTest::addColumn<QString>("foraelder");
+    QTest::addColumn<QString>("foraelderHref");
+    QTest::addColumn<QString>("vist");
+    QTest::newRow("link") << "A" << "https://dr.dk/" << "P" << "" << "https://dr.dk/";
+    QTest::newRow("image in a link") << "IMG" << "" << "A" << "file:///x/Om.html" << "file:///x/Om.html";
+    QTest::newRow("image outside a link") << "IMG" << "" << "DIV" << "" << "";
+    QTest::newRow("span in a link") << "SPAN" << "" << "A" << "https://dr.dk/" << "";
+    QTest::newRow("link without scheme") << "A" << "side.html" << "P" << "" << "";
+    QTest::newRow("plain text") << "P" << "" << "BODY" << "" << "";
+}
+
+void TstInformation::mouseOver_showsLinkTargets() {
+    QFETCH(QString, tag);
+    QFETCH(QString, href);
+    QFETCH(QString, foraelder);
+    QFETCH(QString, foraelderHref);
+    QFETCH(QString, vist);
+    infoformen->show();
+    infoformen->globalUrl = "gammel";
+    infoformen->htmlDoc = false; // between a navigation's start and its document
+    infoformen->Document_OnMouseOver({tag, href, foraelder, foraelderHref});
+    QCOMPARE(infoformen->globalUrl, QString("gammel"));
+    infoformen->htmlDoc = true;
+    infoformen->Document_OnMouseOver({tag, href, foraelder, foraelderHref});
+    QCOMPARE(infoformen->globalUrl, vist);
+    QCOMPARE(infoformen->infobar->currentMessage(), vist);
+    QCOMPARE(m->browser->nytVindue(), vist); // a new window opens the hovered link here
+}
+
+QTEST_MAIN(TstInformation)
+#include "tst_information.moc"
