@@ -22,6 +22,8 @@
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -84,6 +86,11 @@ void Tboksform::bygVindue() {
     bygLagerside();
     bygEgenskabsside();
 
+    startProgTimer = new QTimer(this);
+    startProgTimer->setObjectName(QStringLiteral("startProgTimer"));
+    startProgTimer->setInterval(1000);
+    connect(startProgTimer, &QTimer::timeout, this, [this] { startProgTimerTimer(); });
+    connect(doButton, &QToolButton::clicked, this, [this] { medFejlrapport([this] { doButtonClick(); }); });
     connect(Bog, &QTabWidget::currentChanged, this, [this](int side) {
         if (!m_sideFraProgram)
             BogChange(side);

@@ -16,6 +16,7 @@ class QListWidget;
 class QSplitter;
 class QStatusBar;
 class QTabWidget;
+class QTimer;
 class QToolButton;
 class QTreeWidget;
 class Tmainform;
@@ -32,6 +33,14 @@ public:
 
     // The open-file dialog for programs.
     Tfilvalg OpenDia{QStringLiteral("Vælg program"), QStringLiteral("/")};
+    // The start-up registration waits for the shortcut file with this timer.
+    QTimer *startProgTimer;
+    QString SPtimerFilename;
+    qint32 SPtimerCount = 0;
+    void doButtonClick();
+    void makeOpstartProg();
+    void startProgTimerTimer();
+
     // The store page has moves not yet saved.
     bool listerModified = false;
     QString optfil;

@@ -31,6 +31,8 @@ Miljoe Miljoe::system() {
     m.datoFormat = m.lokalitet.dateFormat(QLocale::ShortFormat);
     m.tidFormat = m.lokalitet.timeFormat(QLocale::LongFormat);
     m.skal = std::make_shared<SystemSkal>();
+    m.autostartMappe = QDir::homePath() + QStringLiteral("/.config/autostart");
+    m.programfil = QCoreApplication::applicationFilePath();
     m.chromeSti = QStringLiteral("/usr/bin/google-chrome");
     m.edgeSti = QStringLiteral("/usr/bin/microsoft-edge");
     return m;

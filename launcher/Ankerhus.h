@@ -19,6 +19,8 @@ struct Miljoe {
     QString datoFormat; // the system's short date format
     QString tidFormat;  // the system's long time format
     std::shared_ptr<Skal> skal;
+    QString autostartMappe; // where a desktop entry starts a program at login
+    QString programfil;     // the running program's own file
     QString chromeSti; // the two browsers' fixed paths
     QString edgeSti;
     // Makes the information window's browser; empty for the web engine's own.

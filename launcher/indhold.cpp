@@ -21,8 +21,13 @@ void kopierRessourcer(const QString &kilde, const QString &maal) {
             QDir().mkpath(til);
             continue;
         }
-        if (QFile::copy(fra, til)) // resources are read-only; the user's copy is not
-            QFile::setPermissions(til, QFile::permissions(til) | QFileDevice::WriteOwner);
+        if (!QFile::copy(fra, til))
+            continue;
+        // Resources are read-only; the user's copy is not, and the scripts run.
+        QFileDevice::Permissions rettigheder = QFile::permissions(til) | QFileDevice::WriteOwner;
+        if (til.endsWith(QStringLiteral(".sh")))
+            rettigheder |= QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+        QFile::setPermissions(til, rettigheder);
     }
 }
 } // namespace

@@ -1,0 +1,471 @@
+#include "components/struktur.h"
+
+#include "platform/fejl.h"
+#include "platform/navne.h"
+#include "platform/skal.h"
+
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QTreeWidgetItemIterator>
+
+namespace {
+constexpr int kDatarolle = Qt::UserRole;       // the data line, absent without one
+constexpr int kBilledrolle = Qt::UserRole + 1; // the image index, -1 without a data line
+
+// Sorts by text in the order of the user's language, which the tree's own sort does not.
+class StrukturNode : public QTreeWidgetItem {
+public:
+    explicit StrukturNode(const QString &tekst) : QTreeWidgetItem(QStringList{tekst}) {}
+    bool operator<(const QTreeWidgetItem &anden) const override {
+        return QString::localeAwareCompare(text(0), anden.text(0)) < 0;
+    }
+};
+
+bool erBlank(QChar c) {
+    return c == u'\t' || c == u' ';
+}
+
+int dybde(const QTreeWidgetItem *node) {
+    int d = 0;
+    for (const QTreeWidgetItem *p = node->parent(); p; p = p->parent())
+        ++d;
+    return d;
+}
+
+bool iUndertrae(const QTreeWidgetItem *node, const QTreeWidgetItem *top) {
+    for (const QTreeWidgetItem *p = node; p; p = p->parent())
+        if (p == top)
+            return true;
+    return false;
+}
+
+// A file line holds one node: a line break would split it and shift every later data
+// line, so each break becomes one space.
+QString udenLinjeskift(QString tekst) {
+    return tekst.replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+        .replace(u'\r', u' ')
+        .replace(u'\n', u' ');
+}
+
+// Leading blanks would read back as levels.
+QString filtekst(const QString &tekst) {
+    const QString linje = udenLinjeskift(tekst);
+    qsizetype i = 0;
+    while (i < linje.size() && erBlank(linje.at(i)))
+        ++i;
+    return linje.mid(i);
+}
+
+[[noreturn]] void laesefejl(const QString &hvad, const QString &sti, const QString &grund) {
+    throw AnkerFejl(QStringLiteral("%1 \"%2\" kunne ikke læses: %3").arg(hvad, sti, grund));
+}
+} // namespace
+
+TStruktur::TStruktur(QWidget *parent)
+    : QTreeWidget(parent), m_skal(std::make_shared<SystemSkal>()) {
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+TStruktur::~TStruktur() = default;
+
+void TStruktur::setSkal(std::shared_ptr<Skal> skal) {
+    m_skal = skal ? std::move(skal) : std::make_shared<SystemSkal>();
+}
+
+void TStruktur::setBilleder(const QList<QIcon> &billeder) {
+    m_billeder = billeder;
+    for (QTreeWidgetItem *n : noder())
+        n->setIcon(0, m_billeder.value(billedIndeks(n)));
+}
+
+QList<QTreeWidgetItem *> TStruktur::noder() const {
+    QList<QTreeWidgetItem *> ud;
+    for (QTreeWidgetItemIterator it(const_cast<TStruktur *>(this)); *it; ++it)
+        ud.append(*it);
+    return ud;
+}
+
+QTreeWidgetItem *TStruktur::nodeForIndeks(int i) const {
+    if (i < 0)
+        return nullptr;
+    for (QTreeWidgetItemIterator it(const_cast<TStruktur *>(this)); *it; ++it)
+        if (i-- == 0)
+            return *it;
+    return nullptr;
+}
+
+QTreeWidgetItem *TStruktur::valgtNode() const {
+    const QList<QTreeWidgetItem *> valgte = selectedItems();
+    return valgte.isEmpty() ? nullptr : valgte.first();
+}
+
+bool TStruktur::harDatalinje(const QTreeWidgetItem *node) {
+    return node && node->data(0, kDatarolle).isValid();
+}
+
+QString TStruktur::datalinje(const QTreeWidgetItem *node) {
+    return node ? node->data(0, kDatarolle).toString() : QString();
+}
+
+QString TStruktur::sidenavn(const QTreeWidgetItem *node) {
+    return harDatalinje(node) ? datalinje(node).mid(1) : QString();
+}
+
+int TStruktur::billedIndeks(const QTreeWidgetItem *node) {
+    const QVariant v = node ? node->data(0, kBilledrolle) : QVariant();
+    return v.isValid() ? v.toInt() : -1;
+}
+
+QString TStruktur::sidefil(const QTreeWidgetItem *node) const {
+    if (!harDatalinje(node))
+        return {};
+    return FInfomappe + sidenavn(node) + QStringLiteral(".html");
+}
+
+void TStruktur::saetData(QTreeWidgetItem *node, const QString &linje, int indeks) {
+    node->setData(0, kDatarolle, linje);
+    node->setData(0, kBilledrolle, indeks);
+    node->setIcon(0, m_billeder.value(indeks));
+}
+
+void TStruktur::fjernData(QTreeWidgetItem *node) {
+    node->setData(0, kDatarolle, QVariant());
+    node->setData(0, kBilledrolle, -1);
+    node->setIcon(0, QIcon());
+}
+
+// ---- Loading and saving ----
+
+void TStruktur::laesStruktur(const QStringList &linjer) {
+    // Built apart from the view and attached at the end, also when a bad line stops it,
+    // so the nodes before that line stay.
+    QList<QTreeWidgetItem *> roedder;
+    QTreeWidgetItem *forrige = nullptr;
+    int forrigeDybde = 0;
+    QString fejl;
+    for (const QString &linje : linjer) {
+        int niveau = 0;
+        while (niveau < linje.size() && erBlank(linje.at(niveau)))
+            ++niveau;
+        const QString tekst = linje.mid(niveau);
+        if (forrige && niveau > forrigeDybde + 1) {
+            fejl = QStringLiteral("Invalid level (%1) for item \"%2\"")
+                       .arg(QString::number(niveau), tekst);
+            break;
+        }
+        auto *node = new StrukturNode(tekst);
+        if (!forrige) {
+            roedder.append(node);
+            forrigeDybde = 0;
+        } else if (niveau == forrigeDybde + 1) {
+            forrige->addChild(node);
+            forrigeDybde = niveau;
+        } else {
+            // The previous node is the last of its line of ancestors, so the ancestor at
+            // this level is the last child of its parent: appending puts the node after it.
+            QTreeWidgetItem *anden = forrige;
+            for (int d = forrigeDybde; d > niveau; --d)
+                anden = anden->parent();
+            if (QTreeWidgetItem *foraelder = anden->parent())
+                foraelder->addChild(node);
+            else
+                roedder.append(node);
+            forrigeDybde = niveau;
+        }
+        forrige = node;
+    }
+    addTopLevelItems(roedder);
+    if (!fejl.isEmpty())
+        throw AnkerFejl(fejl);
+}
+
+void TStruktur::laesData(const QStringList &linjer) {
+    int i = 0;
+    for (QTreeWidgetItemIterator it(this); *it; ++it, ++i) {
+        if (i >= linjer.size())
+            throw AnkerFejl(
+                QStringLiteral("Datafilen \"%1\" har %2 linjer, men strukturen har flere punkter.")
+                    .arg(FDatafile, QString::number(linjer.size())));
+        const QString &linje = linjer.at(i);
+        if (linje.isEmpty())
+            throw AnkerFejl(QStringLiteral("Linje %1 i datafilen \"%2\" er tom.")
+                                .arg(QString::number(i + 1), FDatafile));
+        const QChar ciffer = linje.at(0);
+        if (ciffer < u'0' || ciffer > u'9')
+            throw AnkerFejl(
+                QStringLiteral(
+                    "Linje %1 i datafilen \"%2\" begynder ikke med et billedciffer: \"%3\"")
+                    .arg(QString::number(i + 1), FDatafile, linje));
+        saetData(*it, linje, ciffer.unicode() - u'0');
+    }
+}
+
+bool TStruktur::HentStruktur() {
+    annullerFlytning();
+    NodeUp = nullptr;
+    if (!QFileInfo::exists(FStrukturfile)) {
+        clear();
+        return false;
+    }
+    const Tekstlinjer struktur = laesLinjer(FStrukturfile);
+    clear();
+    if (!struktur.ok)
+        laesefejl(QStringLiteral("Strukturfilen"), FStrukturfile, struktur.fejl);
+    m_strukturKodning = struktur.kodning;
+    laesStruktur(struktur.linjer);
+
+    if (FDataOn) {
+        if (!QFileInfo::exists(FDatafile) && topLevelItemCount() > 0) {
+            QStringList nye;
+            for (QTreeWidgetItemIterator it(this); *it; ++it)
+                nye.append(QStringLiteral("0") + (*it)->text(0));
+            skrivLinjerEllerFejl(FDatafile, nye, Kodning::Ansi);
+        }
+        const Tekstlinjer data = laesLinjer(FDatafile);
+        if (!data.ok)
+            laesefejl(QStringLiteral("Datafilen"), FDatafile, data.fejl);
+        laesData(data.linjer);
+    }
+    FModified = false;
+    viewport()->update();
+    return true;
+}
+
+bool TStruktur::GemStruktur() {
+    if (FStrukturfile.isEmpty() || (FDataOn && FDatafile.isEmpty()))
+        return false;
+    const QList<QTreeWidgetItem *> alle = noder();
+    if (FDataOn) {
+        QStringList data;
+        for (const QTreeWidgetItem *n : alle)
+            data.append(harDatalinje(n) ? udenLinjeskift(datalinje(n)) : QStringLiteral("0"));
+        skrivLinjerEllerFejl(FDatafile, data, Kodning::Ansi);
+    }
+    QStringList struktur;
+    for (const QTreeWidgetItem *n : alle)
+        struktur.append(QString(dybde(n), u'\t') + filtekst(n->text(0)));
+    // An empty tree is an empty file: no byte-order mark either.
+    skrivLinjerEllerFejl(FStrukturfile, struktur,
+                         alle.isEmpty() ? Kodning::Ansi : m_strukturKodning);
+    FModified = false;
+    return true;
+}
+
+// ---- Editing ----
+
+void TStruktur::indsaet(QTreeWidgetItem *node, QTreeWidgetItem *ref, TNodeAttachMode mode) {
+    QTreeWidgetItem *foraelder = nullptr;
+    int pos = 0;
+    switch (mode) {
+    case naAdd:
+    case naAddFirst:
+    case naInsert:
+        foraelder = ref->parent() ? ref->parent() : invisibleRootItem();
+        pos = mode == naAdd      ? foraelder->childCount()
+              : mode == naInsert ? foraelder->indexOfChild(ref)
+                                 : 0;
+        break;
+    case naAddChild:
+    case naAddChildFirst:
+        foraelder = ref;
+        pos = mode == naAddChild ? ref->childCount() : 0;
+        break;
+    }
+    foraelder->insertChild(pos, node);
+}
+
+void TStruktur::afslutAendring(bool sorter, bool gem) {
+    // Modified is set before saving, so a save that fails or is refused leaves it set.
+    FModified = true;
+    if (sorter)
+        sortItems(0, Qt::AscendingOrder);
+    else if (gem)
+        GemStruktur();
+}
+
+void TStruktur::NyNode(const QString &Tekst, const QString &Data, int Index, bool sorter,
+                       bool gem) {
+    if (Tekst.isEmpty())
+        return;
+    auto *node = new StrukturNode(Tekst);
+    if (topLevelItemCount() == 0) {
+        addTopLevelItem(node);
+    } else {
+        QTreeWidgetItem *ref = valgtNode();
+        indsaet(node, ref ? ref : topLevelItem(0), FFlytmode);
+    }
+    if (FDataOn)
+        saetData(node, QString::number(Index) + Data, Index);
+    else
+        fjernData(node);
+    afslutAendring(sorter, gem);
+}
+
+void TStruktur::RedigerNode(const QString &Tekst, const QString &Data, int Index, bool sorter,
+                            bool gem) {
+    QTreeWidgetItem *node = valgtNode();
+    if (Tekst.isEmpty() || !node)
+        return;
+    node->setText(0, Tekst);
+    if (FDataOn)
+        saetData(node, QString::number(Index) + Data, Index);
+    else
+        fjernData(node);
+    afslutAendring(sorter, gem);
+}
+
+void TStruktur::SletNode() {
+    QTreeWidgetItem *node = valgtNode();
+    if (!node)
+        return;
+    // Only the node's own page and its children's; deeper pages stay.
+    QList<QTreeWidgetItem *> medSider;
+    for (int i = 0; i < node->childCount(); ++i)
+        medSider.append(node->child(i));
+    medSider.append(node);
+    for (QTreeWidgetItem *n : medSider) {
+        const QString fil = sidefil(n);
+        if (!fil.isEmpty() && QFileInfo::exists(fil))
+            FileDeleteRB(fil);
+    }
+    if (NodeDown && iUndertrae(NodeDown, node))
+        annullerFlytning();
+    if (NodeUp && iUndertrae(NodeUp, node))
+        NodeUp = nullptr;
+    delete node;
+    FModified = true;
+}
+
+bool TStruktur::FileDeleteRB(const QString &AFileName) {
+    if (!QFileInfo::exists(AFileName))
+        return false;
+    return m_skal->tilPapirkurv(AFileName);
+}
+
+// ---- Lookups ----
+
+QString TStruktur::SelectedData() const {
+    if (!FDataOn)
+        return {};
+    return sidenavn(valgtNode());
+}
+
+QTreeWidgetItem *TStruktur::find(const QString &DataUrl) const {
+    QString navn = DataUrl.mid(DataUrl.lastIndexOf(kSep) + 1);
+    const qsizetype punkt = navn.lastIndexOf(u'.');
+    if (punkt >= 0)
+        navn.truncate(punkt);
+    for (QTreeWidgetItemIterator it(const_cast<TStruktur *>(this)); *it; ++it)
+        if (harDatalinje(*it) && sidenavn(*it) == navn)
+            return *it;
+    return nullptr;
+}
+
+bool TStruktur::setSelected(const QString &DataUrl) {
+    if (!FDataOn)
+        return false;
+    QTreeWidgetItem *node = find(DataUrl);
+    if (!node || node->isSelected())
+        return false;
+    setCurrentItem(node);
+    return true;
+}
+
+QString TStruktur::getNodeTekst(const QString &DataUrl) {
+    if (!FDataOn)
+        return {};
+    QTreeWidgetItem *node = find(DataUrl);
+    if (!node)
+        return {};
+    if (!node->isSelected())
+        setCurrentItem(node);
+    return node->text(0);
+}
+
+QString TStruktur::InfoFilnavn(const QString &Filefternavn) const {
+    const QTreeWidgetItem *node = valgtNode();
+    if (!node)
+        return {};
+    const QString foraelder = node->parent() ? node->parent()->text(0) : QString();
+    return FInfomappe + kSep + foraelder + node->text(0) + u'.' + Filefternavn;
+}
+
+int TStruktur::getTheSelectedIndex() const {
+    const QTreeWidgetItem *valgt = valgtNode();
+    if (!valgt)
+        return -1;
+    int i = 0;
+    for (QTreeWidgetItemIterator it(const_cast<TStruktur *>(this)); *it; ++it, ++i)
+        if (*it == valgt)
+            return i;
+    return -1;
+}
+
+// ---- Drag-move ----
+
+void TStruktur::annullerFlytning() {
+    if (MouseDown)
+        unsetCursor();
+    MouseDown = false;
+    NodeDown = nullptr;
+}
+
+void TStruktur::MusDown(int X, int Y) {
+    if (MouseDown) {
+        annullerFlytning();
+        return;
+    }
+    NodeDown = itemAt(X, Y);
+    // The first node stays where it is.
+    if (NodeDown && NodeDown != topLevelItem(0)) {
+        MouseDown = true;
+        setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void TStruktur::MusUp(int X, int Y, bool somGrundnode) {
+    if (!MouseDown)
+        return;
+    unsetCursor();
+    MouseDown = false;
+    NodeUp = itemAt(X, Y);
+    if (!NodeUp || NodeUp == NodeDown || !NodeDown)
+        return;
+    if (somGrundnode)
+        flyt(NodeDown, topLevelItem(0), naInsert);
+    else
+        flyt(NodeDown, NodeUp, FFlytmode);
+    FModified = true;
+}
+
+void TStruktur::flyt(QTreeWidgetItem *node, QTreeWidgetItem *ref, TNodeAttachMode mode) {
+    QTreeWidgetItem *nyForaelder =
+        (mode == naAddChild || mode == naAddChildFirst) ? ref : ref->parent();
+    if (ref == node || (nyForaelder && iUndertrae(nyForaelder, node)))
+        return;
+
+    // Taking a node out of the view forgets its expansion and may move the selection;
+    // both are put back after the move.
+    QList<QTreeWidgetItem *> udfoldede;
+    for (QTreeWidgetItemIterator it(node); *it && iUndertrae(*it, node); ++it)
+        if ((*it)->isExpanded())
+            udfoldede.append(*it);
+    QTreeWidgetItem *valgt = valgtNode();
+    QTreeWidgetItem *aktuel = currentItem();
+
+    QTreeWidgetItem *gammelForaelder = node->parent() ? node->parent() : invisibleRootItem();
+    gammelForaelder->takeChild(gammelForaelder->indexOfChild(node));
+    indsaet(node, ref, mode);
+
+    for (QTreeWidgetItem *n : udfoldede)
+        n->setExpanded(true);
+    if (nyForaelder)
+        nyForaelder->setExpanded(true);
+    if (aktuel)
+        setCurrentItem(aktuel, 0, QItemSelectionModel::NoUpdate);
+    clearSelection();
+    if (valgt)
+        valgt->setSelected(true);
+}
