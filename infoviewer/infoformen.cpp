@@ -114,6 +114,10 @@ void Tinfoformen::bygVindue() {
     Struktur->setFlytmode(naAdd);
     Struktur->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Struktur->setSkal(m_hoved->miljoe().skal);
+    // strukturImage: picture 1 marks the start page, every other digit a page.
+    QList<QIcon> billeder(10, ikon("indsaet"));
+    billeder[1] = ikon("information");
+    Struktur->setBilleder(billeder);
     s1->addWidget(Panel1);
     s1->addWidget(Struktur, 1);
     infoBog->addTab(side1, QStringLiteral("Struktur"));
