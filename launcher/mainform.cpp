@@ -159,7 +159,10 @@ void Tmainform::bygVindue() {
     setStatusBar(infoBar);
 
     TrayIcon = new TSysTrayIcon(this);
+    TrayIcon->setEnabled(false);
     TrayIcon->setHint(QStringLiteral("Kladdebok"));
+    TrayIcon->setRestoreOn(ticLeftClick);
+    TrayIcon->setPopupMenuOn(ticNone);
 
     Listen->installEventFilter(this);
     gruppeBoksen->installEventFilter(this);

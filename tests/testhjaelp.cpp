@@ -12,7 +12,7 @@ int OptagendeSkal::aabn(const QString &adresse) {
 
 int OptagendeSkal::start(const QString &program, const QStringList &argumenter) {
     kald << (QStringList{QStringLiteral("start"), program} + argumenter).join(u' ');
-    return svar;
+    return vedStart ? vedStart(program, argumenter) : svar;
 }
 
 bool OptagendeSkal::tilPapirkurv(const QString &sti) {

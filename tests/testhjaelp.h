@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 
 class OptagendeSkal : public Skal {
 public:
@@ -16,6 +17,8 @@ public:
     bool flytMappe(const QString &fra, const QString &til) override;
 
     QStringList kald;     // "aabn <adr>", "start <prog> <args>", "papirkurv <sti>", ...
+    // When set, a start runs this instead of only recording (a test's own script run).
+    std::function<int(const QString &, const QStringList &)> vedStart;
     int svar = Skalkode::Udfoert;
     bool papirkurvVirker = true;
     bool flytVirker = true;
