@@ -8,7 +8,7 @@ PACKAGES := cmake g++ make pkg-config ccache \
             qt6-base-dev libqt6opengl6-dev libqt6svg6 fonts-dejavu-extra qt6-webengine-dev qt6-webchannel-dev libglib2.0-dev \
             xvfb xauth imagemagick trayer desktop-file-utils
 
-.PHONY: run test build deps configure
+.PHONY: run test build deps configure bench
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
@@ -29,3 +29,6 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	./$(BUILD)/bench/ankerhus-bench

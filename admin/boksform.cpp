@@ -273,9 +273,15 @@ void Tboksform::visValgtGruppe(const QString &navn) {
 }
 
 void Tboksform::tilfoejElement(const QString &navn) {
-    auto *r = new QTreeWidgetItem(programBoks, {navn});
+    auto *r = new QTreeWidgetItem({navn});
     r->setFlags(r->flags() | Qt::ItemIsUserCheckable);
     r->setCheckState(0, Qt::Unchecked);
+    m_nyeElementer.append(r);
+}
+
+void Tboksform::visElementer() {
+    programBoks->insertTopLevelItems(programBoks->topLevelItemCount(), m_nyeElementer);
+    m_nyeElementer.clear();
 }
 
 void Tboksform::visGrupper(const QStringList &grupper) {

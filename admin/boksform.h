@@ -49,6 +49,7 @@ public:
     void nulstilElementfelter() override;
     void visValgtGruppe(const QString &navn) override;
     void tilfoejElement(const QString &navn) override;
+    void visElementer() override;
     void visGrupper(const QStringList &grupper) override;
     void visLagerlister(const QStringList &box, const QStringList &lager) override;
     void visSamling(int funkNo) override;
@@ -165,6 +166,7 @@ private:
     QString gruppemappeEllerBesked();
 
     Tmainform *m_hoved;
+    QList<class QTreeWidgetItem *> m_nyeElementer;
     bool m_sideFraProgram = false; // a page chosen by the program runs no BogChange
     bool m_listeFraProgram = false; // a selection made by the program is no user's choice
 };

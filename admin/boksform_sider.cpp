@@ -244,6 +244,7 @@ void Tboksform::bygRedigerside() {
     programBoks->setColumnCount(1);
     programBoks->setHeaderLabels({QStringLiteral("Elementer")});
     programBoks->setRootIsDecorated(false);
+    programBoks->setUniformRowHeights(true);
     programBoks->setItemDelegate(new GitterDelegat(programBoks));
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programBoks->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <QTreeWidgetItemIterator>
 
 namespace {
@@ -66,6 +67,15 @@ TStruktur::TStruktur(QWidget *parent)
     setColumnCount(1);
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Any change of nodes or their data makes the page-name index stale.
+    const auto foraeldet = [this] { m_indeksGyldigt = false; };
+    QAbstractItemModel *m = model();
+    connect(m, &QAbstractItemModel::rowsInserted, this, foraeldet);
+    connect(m, &QAbstractItemModel::rowsRemoved, this, foraeldet);
+    connect(m, &QAbstractItemModel::rowsMoved, this, foraeldet);
+    connect(m, &QAbstractItemModel::dataChanged, this, foraeldet);
+    connect(m, &QAbstractItemModel::modelReset, this, foraeldet);
+    connect(m, &QAbstractItemModel::layoutChanged, this, foraeldet);
 }
 
 TStruktur::~TStruktur() = default;
@@ -226,8 +236,11 @@ bool TStruktur::HentStruktur() {
         const Tekstlinjer data = laesLinjer(FDatafile);
         if (!data.ok)
             laesefejl(QStringLiteral("Datafilen"), FDatafile, data.fejl);
+        // Only the nodes' data change here: the view is told once, below.
+        const QSignalBlocker stille(model());
         laesData(data.linjer);
     }
+    m_indeksGyldigt = false;
     FModified = false;
     viewport()->update();
     return true;
@@ -357,10 +370,17 @@ QTreeWidgetItem *TStruktur::find(const QString &DataUrl) const {
     const qsizetype punkt = navn.lastIndexOf(u'.');
     if (punkt >= 0)
         navn.truncate(punkt);
-    for (QTreeWidgetItemIterator it(const_cast<TStruktur *>(this)); *it; ++it)
-        if (harDatalinje(*it) && sidenavn(*it) == navn)
-            return *it;
-    return nullptr;
+    // The lookup goes through an index of page names, made anew after any change, that
+    // keeps the first node in depth-first order for each name.
+    if (!m_indeksGyldigt) {
+        m_sideindeks.clear();
+        for (QTreeWidgetItemIterator it(const_cast<TStruktur *>(this)); *it; ++it)
+            if (harDatalinje(*it))
+                if (const QString navn = sidenavn(*it); !m_sideindeks.contains(navn))
+                    m_sideindeks.insert(navn, *it);
+        m_indeksGyldigt = true;
+    }
+    return m_sideindeks.value(navn, nullptr);
 }
 
 bool TStruktur::setSelected(const QString &DataUrl) {

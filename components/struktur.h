@@ -6,6 +6,7 @@
 
 #include "platform/tekstfil.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QList>
 #include <QString>
@@ -127,6 +128,8 @@ private:
     QTreeWidgetItem *NodeUp = nullptr;
 
     Kodning m_strukturKodning = Kodning::Ansi;
+    mutable QHash<QString, QTreeWidgetItem *> m_sideindeks;
+    mutable bool m_indeksGyldigt = false;
     std::shared_ptr<Skal> m_skal;
     QList<QIcon> m_billeder;
 };

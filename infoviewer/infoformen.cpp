@@ -8,7 +8,7 @@
 #include "infoviewer/findisdelegat.h"
 #include "infoviewer/soegning.h"
 #include "infoviewer/urlform1.h"
-#include "infoviewer/webbrowser.h"
+#include "infoviewer/browserindlaeser.h"
 #include "launcher/fejltekster.h"
 #include "launcher/mainform.h"
 #include "platform/adresse.h"
@@ -273,7 +273,8 @@ void Tinfoformen::FormShow() {
     opstart = false;
     if (!Web) { // the browser engine is started only when the window is first needed
         const auto &lav = m_hoved->miljoe().lavBrowser;
-        saetBrowser(lav ? lav(rightPanel) : new Webbrowser(rightPanel, [this](const QString &a) { aabnUde(a); }));
+        saetBrowser(lav ? lav(rightPanel)
+                        : lavBrowser(rightPanel, [this](const QString &a) { aabnUde(a); }, nullptr));
     }
     hentOpt();
     goToInfo(QStringLiteral("Information"));

@@ -14,8 +14,10 @@ public:
     virtual void nulstilElementfelter() = 0;
     // The loaded group's name in the group fields.
     virtual void visValgtGruppe(const QString &navn) = 0;
-    // One row of the element list, check box cleared.
+    // One row of the element list, check box cleared; shown by visElementer.
     virtual void tilfoejElement(const QString &navn) = 0;
+    // The rows added since the last call go into the element list in one batch.
+    virtual void visElementer() = 0;
     // The group list's items (none for an empty list).
     virtual void visGrupper(const QStringList &grupper) = 0;
     // The store page's two lists.

@@ -116,6 +116,7 @@ void Tmainform::bygVindue() {
     Listen->setHeaderLabels({QStringLiteral("Dato"), QStringLiteral("Klokken"),
                              QStringLiteral("Besøg"), QStringLiteral("Hjemmeside")});
     Listen->setRootIsDecorated(false);
+    Listen->setUniformRowHeights(true); // no row is measured one by one
     Listen->setSelectionMode(QAbstractItemView::SingleSelection);
     Listen->setSelectionBehavior(QAbstractItemView::SelectRows);
     Listen->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -19,6 +19,7 @@ class QMenu;
 class QStatusBar;
 class QToolButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 class TSysTrayIcon;
 
@@ -154,4 +155,5 @@ private:
     Miljoe m_miljoe;
     AdminFlade *m_admin = nullptr;
     InfoFlade *m_info = nullptr;
+    QList<QTreeWidgetItem *> m_nyeRaekker; // rows made by ListenAdd, put in as one batch
 };

@@ -72,10 +72,17 @@ void Tmainform::loadGruppefil() {
     if (m_admin)
         m_admin->visValgtGruppe(gruppenavn);
     readWeb(gruppeDir);
+    // The rows go in as one batch: one layout pass for the whole group.
+    Listen->setUpdatesEnabled(false);
     for (int i = 0; i < WebAntal; ++i) {
         WebNo = i;
         ListenAdd();
     }
+    Listen->insertTopLevelItems(0, m_nyeRaekker);
+    m_nyeRaekker.clear();
+    Listen->setUpdatesEnabled(true);
+    if (m_admin)
+        m_admin->visElementer();
 }
 
 void Tmainform::readWeb(const QString &folder) {
@@ -92,9 +99,9 @@ void Tmainform::readWeb(const QString &folder) {
 
 void Tmainform::ListenAdd() {
     const TWebRecord &e = Web.at(WebNo);
-    auto *raekke = new QTreeWidgetItem(
-        Listen, {e.dato, e.klokken, QString::number(e.Visits), e.Navn});
+    auto *raekke = new QTreeWidgetItem({e.dato, e.klokken, QString::number(e.Visits), e.Navn});
     raekke->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    m_nyeRaekker.append(raekke);
     if (m_admin)
         m_admin->tilfoejElement(e.Navn);
 }

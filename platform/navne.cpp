@@ -51,8 +51,8 @@ QStringList listMappe(const QString &mappe, Indhold hvad) {
         filter |= QDir::AllEntries;
         break;
     }
-    QStringList navne = QDir(mappe).entryList(filter, QDir::Name | QDir::IgnoreCase);
-    // QDir sorts by the locale; pin the order to a plain case-blind comparison.
+    // QDir would sort by the locale, slowly; the order is a plain case-blind comparison.
+    QStringList navne = QDir(mappe).entryList(filter, QDir::Unsorted);
     std::stable_sort(navne.begin(), navne.end(), [](const QString &a, const QString &b) {
         const int c = a.compare(b, Qt::CaseInsensitive);
         return c != 0 ? c < 0 : a < b;

@@ -7,14 +7,43 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
-const char *const kAnsiNavn = "windows-1252";
+// Windows-1252 differs from Latin-1 only in 0x80 to 0x9F; the five bytes it leaves
+// undefined map to the control characters of the same number, so every byte reads back.
+constexpr char16_t kVindueTegn[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString ansiTekst(QByteArrayView bytes) {
-    QStringDecoder dekoder(kAnsiNavn);
-    if (!dekoder.isValid()) // without the codec, Latin-1 is the nearest safe reading
-        return QString::fromLatin1(bytes);
-    return dekoder.decode(bytes);
+    QString ud(bytes.size(), Qt::Uninitialized);
+    char16_t *p = reinterpret_cast<char16_t *>(ud.data());
+    for (const char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        *p++ = (u >= 0x80 && u < 0xA0) ? kVindueTegn[u - 0x80] : char16_t(u);
+    }
+    return ud;
+}
+
+// The Windows-1252 bytes of the text, or nothing when a character has no byte there.
+std::optional<QByteArray> ansiBytes(const QString &tekst) {
+    QByteArray ud(tekst.size(), Qt::Uninitialized);
+    char *p = ud.data();
+    for (const QChar c : tekst) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *p++ = char(u);
+            continue;
+        }
+        const char16_t *fundet = std::find(std::begin(kVindueTegn), std::end(kVindueTegn), u);
+        if (fundet == std::end(kVindueTegn))
+            return std::nullopt;
+        *p++ = char(0x80 + (fundet - std::begin(kVindueTegn)));
+    }
+    return ud;
 }
 
 QString utf16Tekst(QByteArrayView bytes, bool littleEndian) {
@@ -69,12 +98,8 @@ QByteArray kodLinjer(const QStringList &linjer, Kodning kodning) {
         tekst += QStringLiteral("\r\n");
     }
     if (kodning == Kodning::Ansi) {
-        QStringEncoder koder(kAnsiNavn);
-        if (koder.isValid()) {
-            QByteArray ud = koder.encode(tekst);
-            if (!koder.hasError())
-                return ud;
-        }
+        if (std::optional<QByteArray> ud = ansiBytes(tekst))
+            return *ud;
         kodning = Kodning::Utf8;
     }
     switch (kodning) {

@@ -1,0 +1,264 @@
+// Benchmarks: each figure is a ratio against a baseline measured in the same run, the
+// median of at least seven runs after a warm-up. Prints one line per figure.
+
+#include "components/struktur.h"
+#include "infoviewer/infoformen.h"
+#include "launcher/Ankerhus.h"
+#include "launcher/mainform.h"
+#include "platform/modalsvar.h"
+#include "platform/tekstfil.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+constexpr int kKoersler = 7;
+
+class StilleSkal : public Skal {
+public:
+    int aabn(const QString &) override { return Skalkode::Udfoert; }
+    int start(const QString &, const QStringList &) override { return Skalkode::Udfoert; }
+    bool tilPapirkurv(const QString &) override { return true; }
+    bool flytMappe(const QString &, const QString &) override { return true; }
+};
+
+double median(QList<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.at(v.size() / 2);
+}
+
+// Runs `maal` and `grundlag` alternately, one warm-up each, and gives the two medians.
+QPair<double, double> maal(const std::function<double()> &maaling, const std::function<double()> &grundlag) {
+    maaling();
+    grundlag();
+    QList<double> a, b;
+    for (int i = 0; i < kKoersler; ++i) {
+        a << maaling();
+        b << grundlag();
+    }
+    return {median(a), median(b)};
+}
+
+double tid(const std::function<void()> &f) {
+    QElapsedTimer t;
+    t.start();
+    f();
+    return double(t.nsecsElapsed());
+}
+
+void linje(const char *navn, double ratio, double maal) {
+    std::printf("%s ratio=%.2f target<=%s\n", navn, ratio, qPrintable(QString::number(maal)));
+    std::fflush(stdout);
+}
+
+void skriv(const QString &sti, const QByteArray &bytes) {
+    QDir().mkpath(QFileInfo(sti).absolutePath());
+    QFile f(sti);
+    if (!f.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(sti));
+    f.write(bytes);
+}
+
+QByteArray element(int i) {
+    return QStringLiteral("https://www.eksempel.dk/side/%1\r\nElement %1\r\n09-12-2026\r\n14:35\r\n%1\r\n\r\n")
+        .arg(i, 5, 10, QLatin1Char('0'))
+        .toLatin1();
+}
+
+void lavGruppe(const QString &mappe, int antal) {
+    for (int i = 0; i < antal; ++i)
+        skriv(mappe + QStringLiteral("/Element %1.txt").arg(i, 5, 10, QLatin1Char('0')), element(i));
+}
+
+double laesAlle(const QString &mappe) {
+    return tid([&] {
+        for (const QString &n : QDir(mappe).entryList(QDir::Files)) {
+            QFile f(mappe + QLatin1Char('/') + n);
+            if (f.open(QIODevice::ReadOnly))
+                f.readAll();
+        }
+    });
+}
+
+// The two start figures: the program's start against a minimal window, as processes.
+void startfigurer(const QString &binmappe) {
+    QTemporaryDir hjem;
+    const QString bruger = qEnvironmentVariable("USER", QStringLiteral("root"));
+    const QString rod = hjem.path() + QStringLiteral("/Ankerhusmappe/");
+    QStringList grupper;
+    for (int i = 0; i < 200; ++i)
+        grupper << QStringLiteral("Gruppe %1").arg(i, 3, 10, QLatin1Char('0'));
+    skrivLinjer(rod + bruger + QStringLiteral("/Program/webgruppe.txt"), grupper);
+    QDir().mkpath(rod + bruger + QStringLiteral("/Programmer"));
+    lavGruppe(rod + bruger + QStringLiteral("/Program/Gruppe 000"), 1000);
+    QDir().mkpath(rod + bruger + QStringLiteral("/Egenskaber"));
+    skrivLinjer(rod + bruger + QStringLiteral("/Egenskaber/main.txt"),
+                {QStringLiteral("Sky"), QStringLiteral("120"), QStringLiteral("120"), QStringLiteral("595"),
+                 QStringLiteral("380"), QStringLiteral("Gruppe 000"), QStringLiteral("Gruppe 000"), QString(),
+                 QStringLiteral("0")});
+
+    QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
+    miljoe.insert(QStringLiteral("HOME"), hjem.path());
+    miljoe.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    double rss = 0;
+    auto koer = [&](const QString &program) {
+        QProcess p;
+        p.setProcessEnvironment(miljoe);
+        QElapsedTimer t;
+        t.start();
+        p.start(program, {});
+        p.waitForFinished(60000);
+        const double ns = double(t.nsecsElapsed());
+        rss = p.readAllStandardOutput().trimmed().toDouble();
+        return ns;
+    };
+    QList<double> tidA, tidB, rssA, rssB;
+    koer(binmappe + QStringLiteral("/ankerhus-bench-start"));
+    koer(binmappe + QStringLiteral("/ankerhus-bench-minimal"));
+    for (int i = 0; i < kKoersler; ++i) {
+        tidA << koer(binmappe + QStringLiteral("/ankerhus-bench-start"));
+        rssA << rss;
+        tidB << koer(binmappe + QStringLiteral("/ankerhus-bench-minimal"));
+        rssB << rss;
+    }
+    linje("startup", median(tidA) / median(tidB), 1.5);
+    linje("startup_rss", median(rssA) / median(rssB), 1.5);
+}
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString binmappe = QCoreApplication::applicationDirPath();
+    startfigurer(binmappe);
+
+    QTemporaryDir d;
+    Modalsvar::testtilstand(true); // no box may wait for a user here
+    Miljoe m;
+    m.dataRod = d.path() + QStringLiteral("/Ankerhusmappe");
+    m.brugernavn = QStringLiteral("bench");
+    m.ur = [] { return QDateTime::currentDateTime(); };
+    m.lokalitet = QLocale::system();
+    m.datoFormat = m.lokalitet.dateFormat(QLocale::ShortFormat);
+    m.tidFormat = m.lokalitet.timeFormat(QLocale::LongFormat);
+    m.skal = std::make_shared<StilleSkal>();
+    opretVinduer(m);
+    const QString program = m.dataRod + QStringLiteral("/bench/Program/");
+    lavGruppe(program + QStringLiteral("Stor"), 5000);
+    lavGruppe(program + QStringLiteral("Lille"), 500);
+
+    auto indlaes = [&](const QString &gruppe) {
+        return [&, gruppe] {
+            mainform->gruppenavn = gruppe;
+            return tid([] { mainform->loadGruppefil(); });
+        };
+    };
+    const auto stor = maal(indlaes(QStringLiteral("Stor")), [&] { return laesAlle(program + QStringLiteral("Stor")); });
+    linje("load_group", stor.first / stor.second, 3.0);
+    const auto lille = maal(indlaes(QStringLiteral("Lille")), [] { return 1.0; });
+    linje("load_scaling", (stor.first / 5000) / (lille.first / 500), 1.3);
+
+    mainform->gruppenavn = QStringLiteral("Lille");
+    mainform->loadGruppefil();
+    const QString seksLinjer = d.path() + QStringLiteral("/seks.txt");
+    const auto brug = maal([] { return tid([] { mainform->registrerBrug(7); }); },
+                           [&] {
+                               return tid([&] {
+                                   QSaveFile f(seksLinjer);
+                                   f.open(QIODevice::WriteOnly);
+                                   f.write(element(7));
+                                   f.commit();
+                               });
+                           });
+    linje("launch", brug.first / brug.second, 1.5);
+
+    // 2,000 pages of about 20 KB; the word stands in one page in ten.
+    const QString sider = d.path() + QStringLiteral("/sider");
+    QByteArray fyld;
+    while (fyld.size() < 20000)
+        fyld += "Ankerhus gemmer grupper og elementer i små tekstfiler under hjemmemappen. ";
+    QStringList filer;
+    for (int i = 0; i < 2000; ++i) {
+        const QString sti = sider + QStringLiteral("/side%1.html").arg(i, 4, 10, QLatin1Char('0'));
+        skriv(sti, "<html><body><p>" + fyld + (i % 10 == 0 ? "Fyrtårn" : "fyrtaarnet") + "</p></body></html>");
+        filer << sti;
+    }
+    infoformen->Mappe = sider;
+    const auto soeg = maal([] { return tid([] { infoformen->FindTekst(QStringLiteral("fyrtårn")); }); },
+                           [&] {
+                               return tid([&] {
+                                   QProcess grep;
+                                   grep.start(QStringLiteral("grep"),
+                                              QStringList{QStringLiteral("-l"), QStringLiteral("-i"), QStringLiteral("-w"),
+                                                          QStringLiteral("-F"), QStringLiteral("--"),
+                                                          QStringLiteral("fyrtårn")} + filer);
+                                   grep.waitForFinished(60000);
+                               });
+                           });
+    linje("search", soeg.first / soeg.second, 1.5);
+
+    // A tree of 10,000 nodes: 100 roots of 99 children each.
+    const QString trae = d.path() + QStringLiteral("/trae/");
+    QStringList struktur, data;
+    for (int r = 0; r < 100; ++r) {
+        struktur << QStringLiteral("Emne %1").arg(r);
+        data << QStringLiteral("0Emne %1").arg(r);
+        for (int b = 0; b < 99; ++b) {
+            struktur << QStringLiteral("\tSide %1-%2").arg(r).arg(b);
+            data << QStringLiteral("0Side %1-%2").arg(r).arg(b);
+        }
+    }
+    QDir().mkpath(trae);
+    skrivLinjer(trae + QStringLiteral("struktur.txt"), struktur);
+    skrivLinjer(trae + QStringLiteral("data.txt"), data);
+    TStruktur t;
+    t.setDataOn(true);
+    t.setStrukturfile(trae + QStringLiteral("struktur.txt"));
+    t.setDatafile(trae + QStringLiteral("data.txt"));
+    t.setInfomappe(trae);
+    const auto hent = maal([&] { return tid([&] { t.HentStruktur(); }); },
+                           [&] {
+                               return tid([&] {
+                                   for (const char *n : {"struktur.txt", "data.txt"}) {
+                                       QFile f(trae + QLatin1String(n));
+                                       f.open(QIODevice::ReadOnly);
+                                       f.readAll();
+                                   }
+                               });
+                           });
+    linje("tree_load", hent.first / hent.second, 10);
+
+    const QString sidste = QStringLiteral("Side 99-98");
+    constexpr int gentag = 200;
+    const auto slaa = maal([&] {
+        return tid([&] {
+            for (int i = 0; i < gentag; ++i) {
+                t.clearSelection();
+                t.getNodeTekst(sidste);
+            }
+        });
+    },
+                           [&] {
+                               return tid([&] {
+                                   int fundet = 0;
+                                   for (int i = 0; i < gentag; ++i)
+                                       for (const QString &s : std::as_const(struktur))
+                                           fundet += (s == sidste);
+                                   if (fundet < 0)
+                                       std::puts("");
+                               });
+                           });
+    linje("tree_lookup", slaa.first / slaa.second, 3.0);
+
+    nedlaegVinduer();
+    return 0;
+}
