@@ -45,6 +45,8 @@ QPair<double, double> maal(const std::function<double()> &maaling, const std::fu
         a << maaling();
         b << grundlag();
     }
+    // The raw medians go to standard error, for whoever tunes a figure.
+    std::fprintf(stderr, "  %.3f ms against %.3f ms\n", median(a) / 1e6, median(b) / 1e6);
     return {median(a), median(b)};
 }
 
@@ -130,6 +132,8 @@ void startfigurer(const QString &binmappe) {
         tidB << koer(binmappe + QStringLiteral("/ankerhus-bench-minimal"));
         rssB << rss;
     }
+    std::fprintf(stderr, "  start %.1f ms against %.1f ms, %.0f kB against %.0f kB\n", median(tidA) / 1e6,
+                 median(tidB) / 1e6, median(rssA), median(rssB));
     linje("startup", median(tidA) / median(tidB), 1.5);
     linje("startup_rss", median(rssA) / median(rssB), 1.5);
 }

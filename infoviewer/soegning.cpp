@@ -29,10 +29,9 @@ bool ordtegnEfter(const QString &t, qsizetype i) {
 bool indeholderHeltOrd(const QString &tekst, const QString &ord) {
     if (ord.isEmpty())
         return false;
-    const QString t = tekst.toCaseFolded();
-    const QString o = ord.toCaseFolded();
-    for (qsizetype i = t.indexOf(o); i >= 0; i = t.indexOf(o, i + 1))
-        if (!ordtegnFoer(t, i) && !ordtegnEfter(t, i + o.size()))
+    for (qsizetype i = tekst.indexOf(ord, 0, Qt::CaseInsensitive); i >= 0;
+         i = tekst.indexOf(ord, i + 1, Qt::CaseInsensitive))
+        if (!ordtegnFoer(tekst, i) && !ordtegnEfter(tekst, i + ord.size()))
             return true;
     return false;
 }
@@ -54,12 +53,12 @@ QString navnUdenEndelse(const QString &sti) {
 Soegeresultat findDokumenter(const QString &mappe, const QString &ord) {
     Soegeresultat r;
     for (const QString &navn : listMappe(mappe, Indhold::Filer)) {
-        const Tekstlinjer t = laesLinjer(mappe + kSep + navn);
+        const Tekstlaesning t = laesTekst(mappe + kSep + navn);
         if (!t.ok) {
             r.afbrudt = true;
             break;
         }
-        if (indeholderHeltOrd(t.linjer.join(u'\n'), ord))
+        if (indeholderHeltOrd(t.tekst, ord))
             r.navne << navnUdenEndelse(navn);
     }
     return r;

@@ -1,16 +1,31 @@
 // GIO's headers use the word "signals", which Qt defines as a macro: include GIO first
-// and keep Qt to QString here.
+// and keep Qt to QString and QLibrary here. GIO is loaded on the first open, so the
+// program's start does not pay for it.
 #include <gio/gio.h>
 
 #include "platform/skal.h"
 
+#include <QLibrary>
+
+namespace {
+using Aabn = gboolean (*)(const char *, GAppLaunchContext *, GError **);
+using Frigiv = void (*)(GError *);
+using Kvark = GQuark (*)();
+} // namespace
+
 int aabnMedStandardprogram(const QString &uri) {
+    static QLibrary gio(QStringLiteral("gio-2.0"), 0);
+    static const auto aabn = reinterpret_cast<Aabn>(gio.resolve("g_app_info_launch_default_for_uri"));
+    static const auto frigiv = reinterpret_cast<Frigiv>(gio.resolve("g_error_free"));
+    static const auto ioFejl = reinterpret_cast<Kvark>(gio.resolve("g_io_error_quark"));
+    if (!aabn || !frigiv || !ioFejl)
+        return Skalkode::IngenTilknytning;
     GError *fejl = nullptr;
     const QByteArray u = uri.toUtf8();
-    if (g_app_info_launch_default_for_uri(u.constData(), nullptr, &fejl))
+    if (aabn(u.constData(), nullptr, &fejl))
         return Skalkode::Udfoert;
     int kode = Skalkode::IngenTilknytning;
-    if (fejl && fejl->domain == G_IO_ERROR) {
+    if (fejl && fejl->domain == ioFejl()) {
         switch (fejl->code) {
         case G_IO_ERROR_NOT_FOUND:
             kode = Skalkode::FilIkkeFundet;
@@ -23,6 +38,6 @@ int aabnMedStandardprogram(const QString &uri) {
         }
     }
     if (fejl)
-        g_error_free(fejl);
+        frigiv(fejl);
     return kode;
 }

@@ -70,24 +70,31 @@ QStringList delLinjer(const QString &tekst) {
     return linjer;
 }
 
+namespace {
+// Decodes bytes, honouring a byte-order mark; `kodning` tells which encoding was read.
+QString afkodTekst(const QByteArray &bytes, Kodning &kodning) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        kodning = Kodning::Utf8;
+        QStringDecoder dekoder(QStringConverter::Utf8);
+        return dekoder.decode(QByteArrayView(bytes).sliced(3));
+    }
+    if (bytes.startsWith("\xFF\xFE")) {
+        kodning = Kodning::Utf16LE;
+        return utf16Tekst(QByteArrayView(bytes).sliced(2), true);
+    }
+    if (bytes.startsWith("\xFE\xFF")) {
+        kodning = Kodning::Utf16BE;
+        return utf16Tekst(QByteArrayView(bytes).sliced(2), false);
+    }
+    kodning = Kodning::Ansi;
+    return ansiTekst(bytes);
+}
+} // namespace
+
 Tekstlinjer afkodLinjer(const QByteArray &bytes) {
     Tekstlinjer r;
     r.ok = true;
-    QString tekst;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        r.kodning = Kodning::Utf8;
-        QStringDecoder dekoder(QStringConverter::Utf8);
-        tekst = dekoder.decode(QByteArrayView(bytes).sliced(3));
-    } else if (bytes.startsWith("\xFF\xFE")) {
-        r.kodning = Kodning::Utf16LE;
-        tekst = utf16Tekst(QByteArrayView(bytes).sliced(2), true);
-    } else if (bytes.startsWith("\xFE\xFF")) {
-        r.kodning = Kodning::Utf16BE;
-        tekst = utf16Tekst(QByteArrayView(bytes).sliced(2), false);
-    } else {
-        tekst = ansiTekst(bytes);
-    }
-    r.linjer = delLinjer(tekst);
+    r.linjer = delLinjer(afkodTekst(bytes, r.kodning));
     return r;
 }
 
@@ -116,31 +123,45 @@ QByteArray kodLinjer(const QStringList &linjer, Kodning kodning) {
     }
 }
 
-Tekstlinjer laesLinjer(const QString &sti) {
+Tekstlaesning laesTekst(const QString &sti) {
+    Tekstlaesning r;
     QFile fil(sti);
     if (!fil.open(QIODevice::ReadOnly)) {
-        Tekstlinjer r;
         r.fejl = fil.errorString();
         return r;
     }
     if (fil.size() > kStoersteTekstfil) {
-        Tekstlinjer r;
         r.fejl = QStringLiteral("Filen er for stor: %1").arg(sti);
         return r;
     }
-    // Reads at most the limit even when the size lies (a pipe, a growing file).
-    const QByteArray bytes = fil.read(kStoersteTekstfil + 1);
+    // Reads what the size says, and past it only up to the limit, so a file that grows
+    // or lies about its size (a pipe, a device) is never read without bound.
+    const qint64 stoerrelse = fil.size();
+    QByteArray bytes = fil.read(stoerrelse + 1);
+    if (bytes.size() > stoerrelse)
+        bytes += fil.read(kStoersteTekstfil + 1 - bytes.size());
     if (bytes.size() > kStoersteTekstfil) {
-        Tekstlinjer r;
         r.fejl = QStringLiteral("Filen er for stor: %1").arg(sti);
         return r;
     }
     if (fil.error() != QFileDevice::NoError) {
-        Tekstlinjer r;
         r.fejl = fil.errorString();
         return r;
     }
-    return afkodLinjer(bytes);
+    r.tekst = afkodTekst(bytes, r.kodning);
+    r.ok = true;
+    return r;
+}
+
+Tekstlinjer laesLinjer(const QString &sti) {
+    const Tekstlaesning t = laesTekst(sti);
+    Tekstlinjer r;
+    r.ok = t.ok;
+    r.fejl = t.fejl;
+    r.kodning = t.kodning;
+    if (t.ok)
+        r.linjer = delLinjer(t.tekst);
+    return r;
 }
 
 Skriveresultat skrivLinjer(const QString &sti, const QStringList &linjer, Kodning kodning) {

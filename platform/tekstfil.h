@@ -18,6 +18,16 @@ struct Tekstlinjer {
     QString fejl; // the system's text when ok is false
 };
 
+struct Tekstlaesning {
+    QString tekst;
+    Kodning kodning = Kodning::Ansi;
+    bool ok = false;
+    QString fejl;
+};
+
+// The whole text of a file, decoded as afkodLinjer does.
+Tekstlaesning laesTekst(const QString &sti);
+
 // Splits on CR LF, CR or LF; a line break at the very end adds no line.
 QStringList delLinjer(const QString &tekst);
 
