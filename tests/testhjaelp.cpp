@@ -1,6 +1,9 @@
 #include "testhjaelp.h"
 
+#include "platform/modalsvar.h"
+
 #include <QDir>
+#include <QListWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringEncoder>
@@ -68,5 +71,19 @@ QByteArray crlf(const QStringList &linjer) {
     QByteArray ud;
     for (const QString &l : linjer)
         ud += QByteArray(koder.encode(l)) + "\r\n";
+    return ud;
+}
+
+QStringList tekster(const QListWidget *liste) {
+    QStringList ud;
+    for (int i = 0; i < liste->count(); ++i)
+        ud << liste->item(i)->text();
+    return ud;
+}
+
+QStringList vistTekster() {
+    QStringList ud;
+    for (const auto &v : Modalsvar::vist())
+        ud << v.tekst;
     return ud;
 }

@@ -51,3 +51,7 @@ void skrivBytes(const QString &sti, const QByteArray &bytes);
 QByteArray laesBytes(const QString &sti);
 // Lines joined with CR LF after each, in Windows-1252.
 QByteArray crlf(const QStringList &linjer);
+// The texts of a list's items, in order.
+QStringList tekster(const class QListWidget *liste);
+// The texts of the modal boxes shown so far in test mode.
+QStringList vistTekster();

@@ -63,12 +63,6 @@ QStringList kolonne(QTreeWidget *t, int k) {
     return ud;
 }
 
-QStringList tekster(QListWidget *l) {
-    QStringList ud;
-    for (int i = 0; i < l->count(); ++i)
-        ud << l->item(i)->text();
-    return ud;
-}
 } // namespace
 
 void TstData::init() {

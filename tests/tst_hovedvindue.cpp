@@ -75,19 +75,6 @@ QByteArray element(const QString &url, const QString &navn) {
     return crlf({url, navn, "Dato", "XX:XX", "0", ""});
 }
 
-QStringList navne(QListWidget *l) {
-    QStringList ud;
-    for (int i = 0; i < l->count(); ++i)
-        ud << l->item(i)->text();
-    return ud;
-}
-
-QStringList vistTekster() {
-    QStringList ud;
-    for (const auto &v : Modalsvar::vist())
-        ud << v.tekst;
-    return ud;
-}
 } // namespace
 
 void TstHovedvindue::init() {
@@ -445,20 +432,20 @@ void TstHovedvindue::storeActions_moveAndSave_dropsCurrentGroup() {
     boksform->saetLagerValg(box, {{"Sport"}, {}});
     QVERIFY(mainform->AvalgteTilLager->Execute());
     // In the order of the group list, after what the store held.
-    QCOMPARE(navne(boksform->lagerBox), (QStringList{"Sport", "Nyheder", "Opslag"}));
+    QCOMPARE(tekster(boksform->lagerBox), (QStringList{"Sport", "Nyheder", "Opslag"}));
     QVERIFY(boksform->listerModified);
     QCOMPARE(mainform->Listen->topLevelItemCount(), 4); // nothing changes before the save
-    boksform->saetLagerValg(boksform->boxValg(), {navne(boksform->lagerBox), {0}});
+    boksform->saetLagerValg(boksform->boxValg(), {tekster(boksform->lagerBox), {0}});
     QVERIFY(mainform->AvalgteTilbage->Execute());
     boksform->saetLagerValg({boksform->boxValg().poster, {1}}, boksform->lagerValg());
     QVERIFY(mainform->AflytOp->Execute());
     QCOMPARE(boksform->boxValg().valgte, QList<int>{0});
     QVERIFY(mainform->AgemForandringer->Execute());
-    const QStringList ventet = navne(boksform->Box);
+    const QStringList ventet = tekster(boksform->Box);
     QCOMPARE(mainform->gruppeliste, ventet);
     QCOMPARE(laesLinjer(m->bruger() + "/Program/webgruppe.txt").linjer, ventet);
     QCOMPARE(laesLinjer(m->bruger() + "/Program/webLager.txt").linjer, (QStringList{"Nyheder", "Opslag"}));
-    QCOMPARE(navne(mainform->gruppeBoksen), ventet);
+    QCOMPARE(tekster(mainform->gruppeBoksen), ventet);
     QCOMPARE(mainform->gruppenavn, QString());
     QCOMPARE(mainform->gruppenavnLabel->text(), QString());
     QCOMPARE(mainform->Listen->topLevelItemCount(), 0);
@@ -485,8 +472,8 @@ void TstHovedvindue::storePage_selectedAgain_startsFromSavedLists() {
     QVERIFY(mainform->AvalgteTilLager->Execute());
     boksform->Bog->setCurrentIndex(0);
     boksform->Bog->setCurrentIndex(3);
-    QCOMPARE(navne(boksform->Box), mainform->gruppeliste);
-    QCOMPARE(navne(boksform->lagerBox), QStringList{"Sport"});
+    QCOMPARE(tekster(boksform->Box), mainform->gruppeliste);
+    QCOMPARE(tekster(boksform->lagerBox), QStringList{"Sport"});
     QVERIFY(!boksform->listerModified);
 }
 
