@@ -12,6 +12,8 @@
 #include "platform/stil.h"
 
 #include <QApplication>
+
+#include <unistd.h>
 #include <QDir>
 #include <QListWidget>
 #include <QLineEdit>
@@ -37,6 +39,8 @@ void gem(QWidget *w, const QString &mappe, const QString &navn) {
 
 int main(int argc, char **argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     if (argc < 2)
         return 2;
