@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
+
+#include <functional>
 #include <QTreeWidgetItemIterator>
 
 namespace {
@@ -148,13 +150,12 @@ void TStruktur::fjernData(QTreeWidgetItem *node) {
 
 // ---- Loading and saving ----
 
-void TStruktur::laesStruktur(const QStringList &linjer) {
-    // Built apart from the view and attached at the end, also when a bad line stops it,
-    // so the nodes before that line stay.
+QList<QTreeWidgetItem *> TStruktur::laesStruktur(const QStringList &linjer, QString &fejl) {
+    // Built apart from the view: the host attaches them, also when a bad line stops the
+    // reading, so the nodes before that line stay.
     QList<QTreeWidgetItem *> roedder;
     QTreeWidgetItem *forrige = nullptr;
     int forrigeDybde = 0;
-    QString fejl;
     for (const QString &linje : linjer) {
         int niveau = 0;
         while (niveau < linje.size() && erBlank(linje.at(niveau)))
@@ -186,14 +187,11 @@ void TStruktur::laesStruktur(const QStringList &linjer) {
         }
         forrige = node;
     }
-    addTopLevelItems(roedder);
-    if (!fejl.isEmpty())
-        throw AnkerFejl(fejl);
+    return roedder;
 }
 
-void TStruktur::laesData(const QStringList &linjer) {
-    int i = 0;
-    for (QTreeWidgetItemIterator it(this); *it; ++it, ++i) {
+void TStruktur::laesData(const QList<QTreeWidgetItem *> &noder, const QStringList &linjer) {
+    for (qsizetype i = 0; i < noder.size(); ++i) {
         if (i >= linjer.size())
             throw AnkerFejl(
                 QStringLiteral("Datafilen \"%1\" har %2 linjer, men strukturen har flere punkter.")
@@ -208,7 +206,7 @@ void TStruktur::laesData(const QStringList &linjer) {
                 QStringLiteral(
                     "Linje %1 i datafilen \"%2\" begynder ikke med et billedciffer: \"%3\"")
                     .arg(QString::number(i + 1), FDatafile, linje));
-        saetData(*it, linje, ciffer.unicode() - u'0');
+        saetData(noder.at(i), linje, ciffer.unicode() - u'0');
     }
 }
 
@@ -224,21 +222,37 @@ bool TStruktur::HentStruktur() {
     if (!struktur.ok)
         laesefejl(QStringLiteral("Strukturfilen"), FStrukturfile, struktur.fejl);
     m_strukturKodning = struktur.kodning;
-    laesStruktur(struktur.linjer);
+    QString fejl;
+    const QList<QTreeWidgetItem *> roedder = laesStruktur(struktur.linjer, fejl);
+    // The nodes are given their data while apart from the view, which then takes them in
+    // one go, whichever way the loading ends.
+    struct Vedhaeft {
+        TStruktur *trae;
+        const QList<QTreeWidgetItem *> &roedder;
+        ~Vedhaeft() { trae->addTopLevelItems(roedder); }
+    } vedhaeft{this, roedder};
+    if (!fejl.isEmpty())
+        throw AnkerFejl(fejl);
 
     if (FDataOn) {
-        if (!QFileInfo::exists(FDatafile) && topLevelItemCount() > 0) {
+        QList<QTreeWidgetItem *> noder;
+        std::function<void(QTreeWidgetItem *)> tilfoej = [&](QTreeWidgetItem *n) {
+            noder.append(n);
+            for (int i = 0; i < n->childCount(); ++i)
+                tilfoej(n->child(i));
+        };
+        for (QTreeWidgetItem *r : roedder)
+            tilfoej(r);
+        if (!QFileInfo::exists(FDatafile) && !noder.isEmpty()) {
             QStringList nye;
-            for (QTreeWidgetItemIterator it(this); *it; ++it)
-                nye.append(QStringLiteral("0") + (*it)->text(0));
+            for (const QTreeWidgetItem *n : std::as_const(noder))
+                nye.append(QStringLiteral("0") + n->text(0));
             skrivLinjerEllerFejl(FDatafile, nye, Kodning::Ansi);
         }
         const Tekstlinjer data = laesLinjer(FDatafile);
         if (!data.ok)
             laesefejl(QStringLiteral("Datafilen"), FDatafile, data.fejl);
-        // Only the nodes' data change here: the view is told once, below.
-        const QSignalBlocker stille(model());
-        laesData(data.linjer);
+        laesData(noder, data.linjer);
     }
     m_indeksGyldigt = false;
     FModified = false;

@@ -105,8 +105,10 @@ public:
     QString sidefil(const QTreeWidgetItem *node) const;
 
 private:
-    void laesStruktur(const QStringList &linjer);
-    void laesData(const QStringList &linjer);
+    // Builds the nodes apart from the view; a bad level ends the reading with `fejl` set.
+    QList<QTreeWidgetItem *> laesStruktur(const QStringList &linjer, QString &fejl);
+    // Gives the nodes, in depth-first order, their data lines; raises on a bad line.
+    void laesData(const QList<QTreeWidgetItem *> &noder, const QStringList &linjer);
     void saetData(QTreeWidgetItem *node, const QString &linje, int indeks);
     void fjernData(QTreeWidgetItem *node);
     void afslutAendring(bool sorter, bool gem);
