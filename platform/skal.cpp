@@ -30,12 +30,14 @@ int SystemSkal::aabn(const QString &adresse) {
 }
 
 int SystemSkal::start(const QString &program, const QStringList &argumenter) {
-    if (program.startsWith(u'/')) {
-        if (const int kode = lokalKode(program))
-            return kode;
-        if (!QFileInfo(program).isExecutable())
-            return Skalkode::IngenTilknytning;
-    }
+    // Only a full path starts anything: a relative one would be looked up in PATH or the
+    // working folder, and text such as "-rf" could then start something unintended.
+    if (!program.startsWith(u'/'))
+        return Skalkode::FilIkkeFundet;
+    if (const int kode = lokalKode(program))
+        return kode;
+    if (!QFileInfo(program).isExecutable())
+        return Skalkode::IngenTilknytning;
     // The program path is passed as it stands, never through a shell.
     QProcess proces;
     proces.setProgram(program);

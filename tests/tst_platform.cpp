@@ -257,6 +257,14 @@ void TstPlatform::systemSkal_localPathCodes() {
     QVERIFY(skal.flytMappe(d.filePath("mappe"), d.filePath("ny")));
     QVERIFY(QFileInfo(d.filePath("ny")).isDir());
     QVERIFY(!skal.tilPapirkurv(d.filePath("mangler.txt")));
+    // Text that is no full path starts nothing, also where a file of that name exists.
+    skrivBytes(d.filePath("-rf"), "#!/bin/sh\n");
+    QFile::setPermissions(d.filePath("-rf"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QString foer = QDir::currentPath();
+    QDir::setCurrent(d.path());
+    QCOMPARE(skal.start("-rf", {}), Skalkode::FilIkkeFundet);
+    QCOMPARE(skal.start("ls", {"-la"}), Skalkode::FilIkkeFundet);
+    QDir::setCurrent(foer);
 }
 
 QTEST_MAIN(TstPlatform)
