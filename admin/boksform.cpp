@@ -1,6 +1,7 @@
 #include "admin/boksform.h"
 
 #include "admin/adminopt.h"
+#include "components/geometri.h"
 #include "components/handling.h"
 #include "components/hint.h"
 #include "components/systray.h"
@@ -11,6 +12,7 @@
 #include "platform/stil.h"
 #include "platform/tekstfil.h"
 
+#include <algorithm>
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -224,14 +226,7 @@ void Tboksform::hentOpt() {
         const Tekstlinjer t = laesLinjer(optfil);
         const AdminoptLaesning l = fortolkAdminopt(t.ok ? t.linjer : QStringList());
         const Adminopt &o = l.opt;
-        if (l.antal >= 1)
-            move(x(), o.top);
-        if (l.antal >= 2)
-            move(o.left, y());
-        if (l.antal >= 3)
-            resize(o.width, height());
-        if (l.antal >= 4)
-            resize(width(), o.height);
+        saetGeometri(this, QList<int>{o.top, o.left, o.width, o.height}.first(std::min(l.antal, 4)));
         if (l.antal >= 5)
             setBrowserIndex(o.browser);
         if (l.antal >= 6)

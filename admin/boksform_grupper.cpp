@@ -82,11 +82,7 @@ void Tboksform::RedigerGruppe() {
     if (gammel.isEmpty() || ny.isEmpty())
         return;
     QStringList &liste = m_hoved->gruppeliste;
-    qsizetype indeks = liste.indexOf(gammel);
-    if (indeks < 0)
-        for (qsizetype i = 0; i < liste.size() && indeks < 0; ++i)
-            if (liste[i].compare(gammel, Qt::CaseInsensitive) == 0)
-                indeks = i;
+    const qsizetype indeks = gruppeposition(liste, gammel);
     if (indeks < 0) {
         visBesked(QStringLiteral("Gruppen findes ikke i gruppelisten."));
         return;

@@ -57,7 +57,6 @@ private:
     TSysTrayIconClicks FRestoreOn = ticLeftDblClick;
     TSysTrayIconClicks FPopupMenuOn = ticRightClickUp;
     bool FHideOnMinimize = true;
-    bool FHideOnStartup = false;
     bool FManualRestore = false;
     bool FMenuVisible = false;
     QWidget *m_vindue;

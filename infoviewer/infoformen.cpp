@@ -1,6 +1,7 @@
 #include "infoviewer/infoformen.h"
 
 #include "components/dialoger.h"
+#include "components/geometri.h"
 #include "components/handling.h"
 #include "components/hint.h"
 #include "components/navngiv.h"
@@ -19,6 +20,7 @@
 #include "platform/stil.h"
 #include "platform/tekstfil.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -245,10 +247,7 @@ void Tinfoformen::saetBrowser(Browserflade *browser) {
     connect(Web, &Browserflade::MouseOver, this, [this](const MusOver &m) { Document_OnMouseOver(m); });
 }
 
-QString Tinfoformen::aabnUde(const QString &adresse) {
-    m_hoved->miljoe().skal->aabn(adresse);
-    return {};
-}
+void Tinfoformen::aabnUde(const QString &adresse) { m_hoved->miljoe().skal->aabn(adresse); }
 
 void Tinfoformen::FormCreate() {
     strukturnavn = kStruktur;
@@ -273,8 +272,10 @@ void Tinfoformen::FormShow() {
     opstart = false;
     if (!Web) { // the browser engine is started only when the window is first needed
         const auto &lav = m_hoved->miljoe().lavBrowser;
-        saetBrowser(lav ? lav(rightPanel)
-                        : lavBrowser(rightPanel, [this](const QString &a) { aabnUde(a); }, nullptr));
+        QString fejl;
+        saetBrowser(lav ? lav(rightPanel) : lavBrowser(rightPanel, [this](const QString &a) { aabnUde(a); }, &fejl));
+        if (!fejl.isEmpty())
+            infobar->showMessage(QStringLiteral("Sidevisningen kunne ikke indlæses: ") + fejl);
     }
     hentOpt();
     goToInfo(QStringLiteral("Information"));
@@ -295,14 +296,7 @@ void Tinfoformen::hentOpt() {
     }
     const Tekstlinjer t = laesLinjer(optFilnavn);
     const QList<int> v = foersteHeltal(t.ok ? t.linjer : QStringList(), 5);
-    if (v.size() >= 1)
-        move(x(), v[0]);
-    if (v.size() >= 2)
-        move(v[1], y());
-    if (v.size() >= 3)
-        resize(v[2], height());
-    if (v.size() >= 4)
-        resize(width(), v[3]);
+    saetGeometri(this, v.first(std::min<qsizetype>(v.size(), 4)));
     if (v.size() >= 5)
         Splitter1->setSizes({v[4], width() - v[4]});
     if (v.size() < 5) // not caught here: the report shows it and the first page is not opened

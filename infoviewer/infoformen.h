@@ -88,7 +88,7 @@ private:
     void bygHandlinger();
     void FormShow();
     void WebTitleChange();
-    QString aabnUde(const QString &adresse);
+    void aabnUde(const QString &adresse);
 
     Tmainform *m_hoved;
     Turlform1 *m_urlform = nullptr;

@@ -48,3 +48,12 @@ void flytNed(Listevalg &box) {
 bool indeholderNavn(const QStringList &poster, const QString &navn) {
     return poster.contains(navn, Qt::CaseInsensitive);
 }
+
+qsizetype gruppeposition(const QStringList &poster, const QString &navn) {
+    if (const qsizetype eksakt = poster.indexOf(navn); eksakt >= 0)
+        return eksakt;
+    for (qsizetype i = 0; i < poster.size(); ++i)
+        if (poster.at(i).compare(navn, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}

@@ -25,3 +25,7 @@ void flytNed(Listevalg &box);
 
 // Whether `navn` is among the items, ignoring letter case.
 bool indeholderNavn(const QStringList &poster, const QString &navn);
+
+// The position of a group name in a list: the exact name first, else the first that
+// matches ignoring letter case; -1 when none does.
+qsizetype gruppeposition(const QStringList &poster, const QString &navn);

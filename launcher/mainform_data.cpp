@@ -145,13 +145,7 @@ void Tmainform::gemGruppeliste() { skrivLinjerEllerFejl(webGruppefil, gruppelist
 
 void Tmainform::deleteGruppefil() {
     if (!gruppenavn.isEmpty()) {
-        qsizetype pos = gruppeliste.indexOf(gruppenavn);
-        if (pos < 0) {
-            for (qsizetype i = 0; i < gruppeliste.size() && pos < 0; ++i)
-                if (gruppeliste[i].compare(gruppenavn, Qt::CaseInsensitive) == 0)
-                    pos = i;
-        }
-        if (pos >= 0) {
+        if (const qsizetype pos = gruppeposition(gruppeliste, gruppenavn); pos >= 0) {
             gruppeliste.removeAt(pos);
             gemGruppeliste();
             if (m_admin)

@@ -3,6 +3,7 @@
 #include "launcher/mainform.h"
 
 #include "components/systray.h"
+#include "components/geometri.h"
 #include "launcher/flader.h"
 #include "launcher/hovedopt.h"
 #include "platform/fejl.h"
@@ -10,6 +11,7 @@
 #include "platform/navne.h"
 #include "platform/stil.h"
 
+#include <algorithm>
 #include <QTimer>
 
 namespace {
@@ -63,14 +65,7 @@ void Tmainform::hentOpt() {
             designname = o.designname;
             Stil::anvend(designname);
         }
-        if (l.antal >= 2)
-            move(x(), o.top);
-        if (l.antal >= 3)
-            move(o.left, y());
-        if (l.antal >= 4)
-            resize(o.width, height());
-        if (l.antal >= 5)
-            resize(width(), o.height);
+        saetGeometri(this, QList<int>{o.top, o.left, o.width, o.height}.first(std::clamp(l.antal - 1, 0, 4)));
         if (l.antal >= 6)
             gruppenavn = o.gruppenavn;
         if (l.antal >= 7)

@@ -16,8 +16,6 @@ void testtilstand(bool til) {
     ryd();
 }
 
-bool iTesttilstand() { return s_test; }
-
 void forbered(int svar) { s_svar.enqueue(svar); }
 
 std::optional<int> tag(const QString &slags, const QString &tekst, int standard) {

@@ -15,7 +15,6 @@ struct Visning {
 
 // Turns the test mode on or off; leaving it empties the queue and the record.
 void testtilstand(bool til);
-bool iTesttilstand();
 
 // Queues the answer for the next modal show (1 = OK/Ja, 2 = Cancel/Nej).
 void forbered(int svar);
