@@ -122,29 +122,39 @@ void Tboksform::RedigerNavn() {
     m_hoved->gruppeDir = mappe;
     m_hoved->WebNo = i;
     TWebRecord &e = m_hoved->Web[i];
-    if (nyAdresse) {
-        e.Url = adresse;
-        m_hoved->GemWeb();
-    }
-    if (nytNavn) {
-        if (sammeFil) {
-            // Only the spelling changes: the file takes the new spelling.
+    // One write holds both changes, and memory changes back with a failed write, so the
+    // old file stays as it was until the new one is whole.
+    try {
+        if (nyAdresse)
+            e.Url = adresse;
+        if (nytNavn && sammeFil) {
+            // Only the spelling changes: the file takes the new spelling, unless it has
+            // it already (an element written over another of that name keeps its file).
             const QString nyStavning = mappe + kSep + navn + QStringLiteral(".txt");
-            if (!QFile::rename(gammelFil, nyStavning))
+            const bool omdoeb = nyStavning != gammelFil;
+            if (omdoeb && !QFile::rename(gammelFil, nyStavning))
                 throw AnkerFejl(QStringLiteral("Filen \"%1\" kunne ikke omdøbes.").arg(gammelFil));
-            e.Navn = navn;
-            m_hoved->GemWeb();
-        } else {
-            // Written under the new name before the old file goes, so nothing is lost.
             e.Navn = navn;
             try {
                 m_hoved->GemWeb();
             } catch (...) {
-                e = rec;
+                if (omdoeb)
+                    QFile::rename(nyStavning, gammelFil);
                 throw;
             }
-            sletFilStrengt(gammelFil);
+        } else {
+            // Written under the new name before the old file goes, so nothing is lost.
+            if (nytNavn)
+                e.Navn = navn;
+            m_hoved->GemWeb();
         }
+    } catch (...) {
+        e = rec;
+        throw;
+    }
+    if (nytNavn) {
+        if (!sammeFil)
+            sletFilStrengt(gammelFil);
         m_hoved->loadGruppefil();
     }
     webUrlEdit->clear();

@@ -61,10 +61,17 @@ void Tboksform::NyGruppe() {
         visBesked(QStringLiteral("Gruppens mappe kunne ikke oprettes."));
         return;
     }
+    m_hoved->gruppeliste.append(navn);
+    try {
+        m_hoved->gemGruppeliste();
+    } catch (...) {
+        // Not listed, so not made: the empty folder goes again and the name stays free.
+        m_hoved->gruppeliste.removeLast();
+        QDir().rmdir(mappe);
+        throw;
+    }
     m_hoved->gruppeDir = mappe;
     m_hoved->gruppenavn = navn;
-    m_hoved->gruppeliste.append(navn);
-    m_hoved->gemGruppeliste();
     visGrupper(m_hoved->gruppeliste);
     m_hoved->visGruppeliste(m_hoved->gruppeliste);
     SkiftGruppe();

@@ -23,14 +23,6 @@
 namespace {
 constexpr int kKoersler = 7;
 
-class StilleSkal : public Skal {
-public:
-    int aabn(const QString &) override { return Skalkode::Udfoert; }
-    int start(const QString &, const QStringList &) override { return Skalkode::Udfoert; }
-    bool tilPapirkurv(const QString &) override { return true; }
-    bool flytMappe(const QString &, const QString &) override { return true; }
-};
-
 double median(QList<double> v) {
     std::sort(v.begin(), v.end());
     return v.at(v.size() / 2);

@@ -80,7 +80,11 @@ TStruktur::TStruktur(QWidget *parent)
     connect(m, &QAbstractItemModel::layoutChanged, this, foraeldet);
 }
 
-TStruktur::~TStruktur() = default;
+TStruktur::~TStruktur() {
+    // The view's base classes delete the model, whose clearing signals would otherwise
+    // reach this tree after its own part is gone.
+    disconnect(model(), nullptr, this, nullptr);
+}
 
 void TStruktur::setSkal(std::shared_ptr<Skal> skal) {
     m_skal = skal ? std::move(skal) : std::make_shared<SystemSkal>();

@@ -14,6 +14,8 @@ int main(int argc, char **argv) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     AnkerApplikation app(argc, argv);
     app.setApplicationName(QStringLiteral("Ankerhus"));
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    app.setDesktopFileName(QStringLiteral("dk.ankerhus.Ankerhus"));
     app.setQuitOnLastWindowClosed(false);
 
     const Miljoe miljoe = Miljoe::system();

@@ -7,6 +7,7 @@
 #include "components/handling.h"
 #include "components/hint.h"
 #include "components/navngiv.h"
+#include "components/tilgaengelighed.h"
 #include "platform/fejl.h"
 
 #include <QCloseEvent>
@@ -177,6 +178,13 @@ void Tmainform::bygVindue() {
     QWidget *orden[] = {Button2, webEdit1, Button3, insertKnap, webEdit2, Button1, Listen, gruppeBoksen};
     for (size_t i = 0; i + 1 < std::size(orden); ++i)
         setTabOrder(orden[i], orden[i + 1]);
+
+    // The fields and the group list are read by the labels beside them; the element
+    // list's heading shows the group's name, so the list gets a name of its own.
+    Label1->setBuddy(webEdit1);
+    Label3->setBuddy(webEdit2);
+    Label2->setBuddy(gruppeBoksen);
+    givTilgaengeligeNavne(this, {{Listen, QStringLiteral("Elementer i valgte gruppe")}});
 }
 
 void Tmainform::visGruppeliste(const QStringList &grupper) {

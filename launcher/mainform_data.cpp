@@ -89,6 +89,8 @@ void Tmainform::readWeb(const QString &folder) {
     // A damaged file gives its row with what could be read; the files after it are
     // still read, so one bad file never hides the rest of the group.
     for (const QString &navn : listMappe(folder, Indhold::Filer)) {
+        if (erMellemfil(navn)) // left by a write that was killed; not an element
+            continue;
         TWebRecord e = laesElement(folder + kSep + navn).element;
         e.kilde = folder + kSep + navn;
         Web.append(e);
@@ -146,8 +148,13 @@ void Tmainform::gemGruppeliste() { skrivLinjerEllerFejl(webGruppefil, gruppelist
 void Tmainform::deleteGruppefil() {
     if (!gruppenavn.isEmpty()) {
         if (const qsizetype pos = gruppeposition(gruppeliste, gruppenavn); pos >= 0) {
-            gruppeliste.removeAt(pos);
-            gemGruppeliste();
+            const QString fjernet = gruppeliste.takeAt(pos);
+            try {
+                gemGruppeliste();
+            } catch (...) {
+                gruppeliste.insert(pos, fjernet); // the list in memory stays the one on disk
+                throw;
+            }
             if (m_admin)
                 m_admin->visGrupper(gruppeliste);
             visGruppeliste(gruppeliste);

@@ -12,6 +12,7 @@
 #include "platform/stil.h"
 
 #include <algorithm>
+#include <QDir>
 #include <QTimer>
 
 namespace {
@@ -40,12 +41,22 @@ void Tmainform::makeOptdir() {
     programdir1 = brugermappe + kSep + QStringLiteral("Programmer");
     if (!mappeFindes(brugermappe)) {
         opretMappe(rod);
-        opretMappe(brugermappe);
-        opretMappe(programdir0);
-        opretMappe(programdir1);
+        // The user's folder is built beside its place and moved in whole: a start that is
+        // cut short leaves no half-copied collections that a later start would keep.
+        const QString ny = rod + kSep + QStringLiteral(".") + brugernavn + QStringLiteral("-ny");
+        QDir(ny).removeRecursively();
+        opretMappe(ny);
+        opretMappe(ny + kSep + QStringLiteral("Program"));
+        opretMappe(ny + kSep + QStringLiteral("Programmer"));
         // A missing template is named in the error report; the rest of the start goes on.
-        medFejlrapport([&] { kopierTrae(strukturDir + kSep + QStringLiteral("Program"), programdir0); });
-        medFejlrapport([&] { kopierTrae(strukturDir + kSep + QStringLiteral("Programmer"), programdir1); });
+        for (const QString &samling : {QStringLiteral("Program"), QStringLiteral("Programmer")})
+            medFejlrapport([&] { kopierTrae(strukturDir + kSep + samling, ny + kSep + samling); });
+        if (!QDir().rename(ny, brugermappe)) {
+            QDir(ny).removeRecursively();
+            opretMappe(brugermappe);
+            opretMappe(programdir0);
+            opretMappe(programdir1);
+        }
     }
     programdir0 += kSep;
     programdir1 += kSep;

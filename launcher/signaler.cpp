@@ -1,5 +1,6 @@
 #include "launcher/signaler.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QSocketNotifier>
 
@@ -19,7 +20,8 @@ void haandter(int) {
 void lukVedSignal(std::function<void()> luk) {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, s_par) != 0)
         return;
-    auto *vagt = new QSocketNotifier(s_par[1], QSocketNotifier::Read);
+    // Owned by the application, so it goes when the program ends.
+    auto *vagt = new QSocketNotifier(s_par[1], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(vagt, &QSocketNotifier::activated, vagt, [luk] {
         char c;
         [[maybe_unused]] const auto n = ::read(s_par[1], &c, 1);

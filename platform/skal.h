@@ -36,5 +36,15 @@ public:
     bool flytMappe(const QString &fra, const QString &til) override;
 };
 
+// A shell that opens and starts nothing and moves nothing: for demo pictures and for
+// driving the windows in crash tests, where no real program may start.
+class StilleSkal : public Skal {
+public:
+    int aabn(const QString &) override { return Skalkode::Udfoert; }
+    int start(const QString &, const QStringList &) override { return Skalkode::Udfoert; }
+    bool tilPapirkurv(const QString &) override { return false; }
+    bool flytMappe(const QString &, const QString &) override { return false; }
+};
+
 // Opens a URI with the desktop's default application through GIO; a result code.
 int aabnMedStandardprogram(const QString &uri);

@@ -3,6 +3,7 @@
 #include "platform/fejl.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -46,8 +47,13 @@ std::optional<QByteArray> ansiBytes(const QString &tekst) {
     return ud;
 }
 
+// The caller has taken the byte-order mark off: a second one is text (U+FEFF), as the
+// writer put it there, so the decoder must not drop it as well.
+constexpr auto kMaerketFjernet = QStringConverter::Flag::ConvertInitialBom;
+
 QString utf16Tekst(QByteArrayView bytes, bool littleEndian) {
-    QStringDecoder dekoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    QStringDecoder dekoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                           kMaerketFjernet);
     return dekoder.decode(bytes);
 }
 } // namespace
@@ -75,7 +81,7 @@ namespace {
 QString afkodTekst(const QByteArray &bytes, Kodning &kodning) {
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         kodning = Kodning::Utf8;
-        QStringDecoder dekoder(QStringConverter::Utf8);
+        QStringDecoder dekoder(QStringConverter::Utf8, kMaerketFjernet);
         return dekoder.decode(QByteArrayView(bytes).sliced(3));
     }
     if (bytes.startsWith("\xFF\xFE")) {
@@ -105,7 +111,11 @@ QByteArray kodLinjer(const QStringList &linjer, Kodning kodning) {
         tekst += QStringLiteral("\r\n");
     }
     if (kodning == Kodning::Ansi) {
-        if (std::optional<QByteArray> ud = ansiBytes(tekst))
+        // Windows-1252 text that begins with the bytes of a byte-order mark ("ÿþ", "þÿ",
+        // "ï»¿") would read back in another encoding: it goes as UTF-8 with a mark too.
+        std::optional<QByteArray> ud = ansiBytes(tekst);
+        if (ud && !ud->startsWith("\xEF\xBB\xBF") && !ud->startsWith("\xFF\xFE") &&
+            !ud->startsWith("\xFE\xFF"))
             return *ud;
         kodning = Kodning::Utf8;
     }
@@ -125,6 +135,13 @@ QByteArray kodLinjer(const QStringList &linjer, Kodning kodning) {
 
 Tekstlaesning laesTekst(const QString &sti) {
     Tekstlaesning r;
+    // A pipe would block the open until someone writes to it, and a device never ends:
+    // only plain files (or links to them) are read.
+    const QFileInfo info(sti);
+    if (info.exists() && !info.isFile()) {
+        r.fejl = QStringLiteral("Ikke en almindelig fil: %1").arg(sti);
+        return r;
+    }
     QFile fil(sti);
     if (!fil.open(QIODevice::ReadOnly)) {
         r.fejl = fil.errorString();
@@ -165,6 +182,10 @@ Tekstlinjer laesLinjer(const QString &sti) {
 }
 
 Skriveresultat skrivLinjer(const QString &sti, const QStringList &linjer, Kodning kodning) {
+    return skrivHelFil(sti, kodLinjer(linjer, kodning));
+}
+
+Skriveresultat skrivHelFil(const QString &sti, const QByteArray &bytes) {
     Skriveresultat r;
     QSaveFile fil(sti);
     // Unbuffered, so a short write (disk full, size limit) shows in write's count;
@@ -173,7 +194,6 @@ Skriveresultat skrivLinjer(const QString &sti, const QStringList &linjer, Kodnin
         r.fejl = fil.errorString();
         return r;
     }
-    const QByteArray bytes = kodLinjer(linjer, kodning);
     // A short write is retried, so the second attempt reports the system's reason.
     qint64 skrevet = 0;
     while (skrevet < bytes.size()) {
@@ -193,6 +213,20 @@ Skriveresultat skrivLinjer(const QString &sti, const QStringList &linjer, Kodnin
     }
     r.ok = true;
     return r;
+}
+
+bool erMellemfil(const QString &navn) {
+    constexpr qsizetype kTegn = 6;
+    const qsizetype punktum = navn.size() - kTegn - 1;
+    if (punktum < 1 || navn.at(punktum) != u'.')
+        return false;
+    for (qsizetype i = punktum + 1; i < navn.size(); ++i) {
+        const char16_t c = navn.at(i).unicode();
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')))
+            return false;
+    }
+    const QStringView foran = QStringView(navn).first(punktum);
+    return foran.endsWith(u".txt", Qt::CaseInsensitive) || foran == u"qt_temp";
 }
 
 void skrivLinjerEllerFejl(const QString &sti, const QStringList &linjer, Kodning kodning) {

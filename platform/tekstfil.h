@@ -34,8 +34,9 @@ QStringList delLinjer(const QString &tekst);
 // Decodes bytes, honouring a UTF-8 or UTF-16 byte-order mark.
 Tekstlinjer afkodLinjer(const QByteArray &bytes);
 
-// Encodes the lines with CR LF after each. Ansi text that Windows-1252 cannot hold is
-// written as UTF-8 with a mark instead, so nothing is lost.
+// Encodes the lines with CR LF after each. Ansi text that Windows-1252 cannot hold, or
+// whose bytes would begin like a byte-order mark, is written as UTF-8 with a mark
+// instead, so nothing is lost.
 QByteArray kodLinjer(const QStringList &linjer, Kodning kodning);
 
 Tekstlinjer laesLinjer(const QString &sti);
@@ -48,6 +49,14 @@ struct Skriveresultat {
 // Writes the whole file or nothing: the old file stays as it was on any failure.
 Skriveresultat skrivLinjer(const QString &sti, const QStringList &linjer,
                            Kodning kodning = Kodning::Ansi);
+
+// True for the name of a temporary file that a whole-file write (or a file copy) leaves
+// behind when the program is killed half-way: "<name>.txt.XXXXXX" or "qt_temp.XXXXXX",
+// six letters or digits. Such a file is none of the program's own and is never listed.
+bool erMellemfil(const QString &navn);
+
+// Writes these bytes as the whole file, or nothing, as skrivLinjer does.
+Skriveresultat skrivHelFil(const QString &sti, const QByteArray &bytes);
 
 // As skrivLinjer, but a failure raises AnkerFejl with the system's text.
 void skrivLinjerEllerFejl(const QString &sti, const QStringList &linjer,

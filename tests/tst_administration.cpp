@@ -46,6 +46,7 @@ private slots:
     void changeElement_data();
     void changeElement();
     void changeElement_toOtherElementsName_asksFirst();
+    void changeElement_fileAlreadySpelledSo_takesNameWithoutRename();
     void resetVisits_data();
     void resetVisits();
     void deleteTicked_asksAndDeletes_data();
@@ -421,6 +422,22 @@ void TstAdministration::changeElement_toOtherElementsName_asksFirst() {
     QCOMPARE(laesLinjer(gruppe("Test/Beta.txt")).linjer.mid(0, 5),
              (QStringList{"https://a.dk", "Beta", "01-02-2026", "10:30", "7"}));
     QVERIFY(!QFileInfo::exists(gruppe("Test/Alfa.txt")));
+}
+
+// An element written over another whose name differs only in the case of "æ" keeps that
+// element's file; giving it the file's spelling needs no rename.
+void TstAdministration::changeElement_fileAlreadySpelledSo_takesNameWithoutRename() {
+    skrivBytes(gruppe("Test/æble.txt"),
+               element("https://ae.dk", "Æble", "01-02-2026", "10:30", "3"));
+    visGruppe("Test");
+    QCOMPARE(boksform->programBoks->topLevelItem(3)->text(0), QString("Æble"));
+    vaelgElement(3);
+    boksform->nytekstEdit->setText("æble");
+    QVERIFY(boksform->aRedigerNavn->Execute());
+    QCOMPARE(vistTekster(), QStringList());
+    QCOMPARE(laesLinjer(gruppe("Test/æble.txt")).linjer.mid(0, 5),
+             (QStringList{"https://ae.dk", "æble", "01-02-2026", "10:30", "3"}));
+    QCOMPARE(QDir(gruppe("Test")).entryList(QDir::Files).size(), 4);
 }
 
 void TstAdministration::resetVisits_data() {

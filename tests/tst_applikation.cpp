@@ -4,8 +4,11 @@
 #include "platform/fejl.h"
 #include "platform/modalsvar.h"
 
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <stdexcept>
 
 class Kaster : public QObject {
 public:
@@ -31,6 +34,36 @@ private slots:
         QCOMPARE(vist.size(), 2);
         QCOMPARE(vist[0].slags, QString("Fejl"));
         QCOMPARE(vist[0].tekst, QString("Adgang nægtet"));
+        Modalsvar::testtilstand(false);
+    }
+
+    // A library error, not the program's own, thrown from a slot of a real button click:
+    // the same report, and the button and the loop work on.
+    void stdExceptionFromClickedSlot_isReportedAndLoopGoesOn() {
+        Modalsvar::testtilstand(true);
+        QPushButton knap(QStringLiteral("Gem"));
+        int klik = 0;
+        QObject::connect(&knap, &QPushButton::clicked, &knap, [&klik] {
+            ++klik;
+            throw std::runtime_error("Ingen plads på disken");
+        });
+        knap.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&knap));
+        // Through the window, as the window system delivers a click.
+        const QPoint midte = knap.rect().center();
+        QTest::mouseClick(knap.windowHandle(), Qt::LeftButton, {}, midte);
+        QTest::mouseClick(knap.windowHandle(), Qt::LeftButton, {}, midte);
+        QCOMPARE(klik, 2);
+        QVERIFY(!knap.isDown());
+        Kaster kaster;
+        QCoreApplication::postEvent(&kaster, new QEvent(QEvent::User));
+        QTRY_COMPARE(kaster.haendelser, 1);
+        const auto vist = Modalsvar::vist();
+        QCOMPARE(vist.size(), 3);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(vist[i].slags, QString("Fejl"));
+            QCOMPARE(vist[i].tekst, QString("Ingen plads på disken"));
+        }
         Modalsvar::testtilstand(false);
     }
 };

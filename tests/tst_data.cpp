@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QDirIterator>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -37,6 +38,8 @@ private slots:
     void deleteGruppefil_keepsListEncoding();
     void deleteGruppefil_trashFails_tellsUser();
     void deleteGruppefil_groupNotInList_removesNoLine();
+    void deleteGruppefil_nameFromEditedList_neverLeavesTheCollection_data();
+    void deleteGruppefil_nameFromEditedList_neverLeavesTheCollection();
     void skiftSamling_showsOtherCollection();
     void skiftSamling_emptyGroupList_showsRememberedGroupName();
 
@@ -296,6 +299,37 @@ void TstData::deleteGruppefil_groupNotInList_removesNoLine() {
     QCOMPARE(mainform->gruppeliste, liste);
     QCOMPARE(laesBytes(m->bruger() + "/Program/webgruppe.txt"), foer);
     QCOMPARE(mainform->gruppenavn, QString());
+}
+
+void TstData::deleteGruppefil_nameFromEditedList_neverLeavesTheCollection_data() {
+    QTest::addColumn<QString>("navn");
+    QTest::newRow("parent") << "..";
+    QTest::newRow("other collection") << "../Programmer";
+    QTest::newRow("absolute") << "/tmp";
+    QTest::newRow("through a group") << "Nyheder/../../Programmer";
+}
+
+// A hand-edited group list names a folder outside the collection: deleting that
+// "group" removes its line and nothing on disk.
+void TstData::deleteGruppefil_nameFromEditedList_neverLeavesTheCollection() {
+    QFETCH(QString, navn);
+    skrivBytes(m->bruger() + "/Program/webgruppe.txt", crlf({"Nyheder", navn}));
+    mainform->setMappe();
+    mainform->gruppenavn = navn;
+    const auto alt = [this] {
+        QStringList ud;
+        QDirIterator it(m->mappe.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            ud << it.next();
+        ud.sort();
+        return ud;
+    };
+    const QStringList foer = alt();
+    mainform->deleteGruppefil();
+    QCOMPARE(alt(), foer);
+    QCOMPARE(m->skal->kald, QStringList());
+    QCOMPARE(laesBytes(m->bruger() + "/Program/webgruppe.txt"), crlf({"Nyheder"}));
 }
 
 void TstData::skiftSamling_showsOtherCollection() {

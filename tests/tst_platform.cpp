@@ -38,6 +38,7 @@ private slots:
     void kopierTrae_missingSource_raises();
     void sletFilStrengt_raisesSystemText();
     void systemSkal_localPathCodes();
+    void systemSkal_dashedPathAndArguments_startExactlyThat();
 };
 
 void TstPlatform::delLinjer_data() {
@@ -265,6 +266,26 @@ void TstPlatform::systemSkal_localPathCodes() {
     QCOMPARE(skal.start("-rf", {}), Skalkode::FilIkkeFundet);
     QCOMPARE(skal.start("ls", {"-la"}), Skalkode::FilIkkeFundet);
     QDir::setCurrent(foer);
+}
+
+// A full path whose name begins with "-", and arguments that look like options, reach
+// the program exactly as they stand: nothing is read as an option or by a shell.
+void TstPlatform::systemSkal_dashedPathAndArguments_startExactlyThat() {
+    QTemporaryDir d;
+    const QString program = d.filePath("-rf");
+    const QString ud = d.filePath("ud.txt");
+    skrivBytes(program, QString("#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n")
+                            .arg(ud).toUtf8());
+    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    SystemSkal skal;
+    QCOMPARE(skal.start(program, {"--help", "-la; rm -rf ~", "$(id)"}), Skalkode::Udfoert);
+    QTRY_VERIFY(QFile::exists(ud));
+    QCOMPARE(laesBytes(ud), (program + "\n--help\n-la; rm -rf ~\n$(id)\n").toUtf8());
+    // Opened as an address, the same path starts the same program with no argument.
+    QVERIFY(QFile::remove(ud));
+    QCOMPARE(skal.aabn(program), Skalkode::Udfoert);
+    QTRY_VERIFY(QFile::exists(ud));
+    QCOMPARE(laesBytes(ud), (program + "\n").toUtf8());
 }
 
 QTEST_MAIN(TstPlatform)

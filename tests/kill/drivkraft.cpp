@@ -1,0 +1,193 @@
+// Opens the real windows on a data root and does what a user does, without end, so a
+// test can kill it at any moment: records uses, renames and inserts elements, saves the
+// store page, and writes the options files as closing does. Starts no real program.
+//
+//   ankerhus-drivkraft <data root> <seed>
+//
+// Prints "klar" once the windows are up. Anything the program reports (an error box, a
+// message) is printed as "FEJL ..." and ends the driver with code 3.
+
+#include "admin/boksform.h"
+#include "components/handling.h"
+#include "draebfaelles.h"
+#include "launcher/Ankerhus.h"
+#include "launcher/applikation.h"
+#include "launcher/mainform.h"
+#include "platform/fejl.h"
+#include "platform/modalsvar.h"
+#include "platform/skal.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRandomGenerator>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+class Driver {
+public:
+    explicit Driver(quint32 froe) : m_tal(froe) {}
+
+    void skridt() {
+        const int valg = tal(10);
+        // An error the operation raises goes to the one report, as in the program.
+        medFejlrapport([&] {
+            if (valg < 4)
+                brug();
+            else if (valg < 6)
+                omdoeb();
+            else if (valg < 8)
+                indsaet();
+            else if (valg < 9)
+                gemLager();
+            else
+                luk();
+        });
+        tjek();
+    }
+
+private:
+    int tal(int n) { return int(m_tal.bounded(quint32(n))); }
+
+    void tjek() {
+        for (const Modalsvar::Visning &v : Modalsvar::vist()) {
+            if (v.slags == u"Spørgsmål")
+                continue;
+            std::printf("FEJL %s: %s\n", qPrintable(v.slags), qPrintable(v.tekst));
+            std::fflush(stdout);
+            std::exit(3);
+        }
+        Modalsvar::ryd();
+    }
+
+    // A double click on a random element: the use is written, then the page "opened".
+    void brug() {
+        QTreeWidget *liste = mainform->Listen;
+        if (liste->topLevelItemCount() == 0)
+            return;
+        liste->setCurrentItem(liste->topLevelItem(tal(liste->topLevelItemCount())));
+        mainform->ListenClick();
+        mainform->ListenDblClick();
+    }
+
+    // Another spelling of a random element's name, sometimes with another address.
+    void omdoeb() {
+        QTreeWidget *liste = boksform->programBoks;
+        if (liste->topLevelItemCount() == 0)
+            return;
+        liste->setCurrentItem(liste->topLevelItem(tal(liste->topLevelItemCount())));
+        boksform->programBoksClick();
+        const QString navn = boksform->nytekstEdit->text();
+        QStringList andre = Draeb::stavemaader(Draeb::grundnavn(navn));
+        andre.removeAll(navn);
+        boksform->nytekstEdit->setText(andre.at(tal(andre.size())));
+        if (tal(3) == 0)
+            boksform->webUrlEdit->setText(Draeb::adresse(tal(Draeb::kAdresser)));
+        Modalsvar::forbered(1); // "Ja" when it would replace another element
+        boksform->aRedigerNavn->Execute();
+    }
+
+    // A new element, or one replacing an element of that name, from either window.
+    void indsaet() {
+        const QString navn = QStringLiteral("Ny%1").arg(tal(8));
+        const QString adr = Draeb::adresse(tal(Draeb::kAdresser));
+        Modalsvar::forbered(1);
+        if (tal(2) == 0) {
+            mainform->webEdit1->setText(adr);
+            mainform->webEdit2->setText(navn);
+            mainform->actionIL->Execute();
+        } else {
+            boksform->Bog->setCurrentIndex(1);
+            boksform->FilnavnEdit->setText(adr);
+            boksform->tekstEdit->setText(navn);
+            boksform->aInsertElement->Execute();
+        }
+    }
+
+    // The store page: a group or two change sides, then the save.
+    void gemLager() {
+        boksform->Bog->setCurrentIndex(0);
+        boksform->Bog->setCurrentWidget(boksform->side4); // starts from the saved lists
+        auto vaelg = [this](QListWidget *l) {
+            QList<int> mulige;
+            for (int i = 0; i < l->count(); ++i)
+                if (l->item(i)->text() != Draeb::kGruppe)
+                    mulige << i;
+            if (mulige.isEmpty())
+                return false;
+            l->clearSelection();
+            l->item(mulige.at(tal(mulige.size())))->setSelected(true);
+            return true;
+        };
+        const int hvad = tal(3);
+        if (hvad != 1 && vaelg(boksform->Box))
+            mainform->AvalgteTilLager->Execute();
+        if (hvad != 0 && vaelg(boksform->lagerBox))
+            mainform->AvalgteTilbage->Execute();
+        mainform->AgemForandringer->Execute();
+    }
+
+    // New sizes, then closing, which writes both options files; then shown again.
+    void luk() {
+        mainform->resize(Draeb::kHovedBredde + tal(Draeb::kSpand),
+                         Draeb::kHovedHoejde + tal(Draeb::kSpand));
+        boksform->resize(Draeb::kAdminBredde + tal(Draeb::kSpand),
+                         Draeb::kAdminHoejde + tal(Draeb::kSpand));
+        boksform->setBrowserIndex(tal(2));
+        mainform->close();
+        mainform->show();
+    }
+
+    QRandomGenerator m_tal;
+};
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    AnkerApplikation app(argc, argv);
+    app.setQuitOnLastWindowClosed(false); // closing the main window is one of the steps
+    const QStringList arg = app.arguments();
+    if (arg.size() != 3) {
+        std::fprintf(stderr, "brug: ankerhus-drivkraft <datarod> <froe>\n");
+        return 2;
+    }
+    Modalsvar::testtilstand(true);
+
+    Miljoe miljoe;
+    miljoe.dataRod = arg.at(1);
+    miljoe.brugernavn = Draeb::kBruger;
+    // A clock that moves an hour and a minute at each look, so every use writes anew.
+    miljoe.ur = [t = QDateTime(QDate(2026, 12, 9), QTime(14, 35))]() mutable {
+        t = t.addSecs(3660);
+        return t;
+    };
+    miljoe.lokalitet = QLocale(QLocale::Danish, QLocale::Denmark);
+    miljoe.datoFormat = QStringLiteral("dd-MM-yyyy");
+    miljoe.tidFormat = QStringLiteral("HH:mm:ss");
+    miljoe.skal = std::make_shared<StilleSkal>();
+    opretVinduer(miljoe);
+    mainform->show();
+    // The group is chosen as a double click in the group list does.
+    const QList<QListWidgetItem *> gruppe =
+        mainform->gruppeBoksen->findItems(Draeb::kGruppe, Qt::MatchExactly);
+    if (gruppe.isEmpty()) {
+        std::printf("FEJL gruppen %s står ikke i listen\n", qPrintable(Draeb::kGruppe));
+        return 3;
+    }
+    mainform->gruppeBoksen->setCurrentItem(gruppe.first());
+    mainform->gruppeBoksenDblClick();
+
+    std::printf("klar\n");
+    std::fflush(stdout);
+    Driver driver(arg.at(2).toUInt());
+    for (;;) {
+        driver.skridt();
+        QCoreApplication::processEvents();
+    }
+}
