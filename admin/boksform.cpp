@@ -5,6 +5,7 @@
 #include "components/handling.h"
 #include "components/hint.h"
 #include "components/systray.h"
+#include "components/tilgaengelighed.h"
 #include "launcher/mainform.h"
 #include "platform/fejl.h"
 #include "platform/filer.h"
@@ -84,7 +85,9 @@ void Tboksform::bygVindue() {
     Bog = new QTabWidget(this);
     Bog->setObjectName(QStringLiteral("Bog"));
     Bog->setUsesScrollButtons(false);
-    Bog->tabBar()->setStyle(new SmalleFaner);
+    auto *faner = new SmalleFaner;
+    faner->setParent(this); // setStyle leaves the style to its maker; it goes after Bog does
+    Bog->tabBar()->setStyle(faner);
     infoBar = new QStatusBar(this);
     infoBar->setObjectName(QStringLiteral("infoBar"));
     infoBar->setSizeGripEnabled(false);
@@ -98,6 +101,12 @@ void Tboksform::bygVindue() {
     bygRedigerside();
     bygLagerside();
     bygEgenskabsside();
+    // Fields are read by their labels, buttons by their captions or hints; these have neither.
+    givTilgaengeligeNavne(this, {{Bog, QStringLiteral("Administrationens sider")},
+                                 {Bog->tabBar(), QStringLiteral("Faneblade")},
+                                 {programBoks, QStringLiteral("Elementer")},
+                                 {Box, QStringLiteral("Gruppeliste")},
+                                 {lagerBox, QStringLiteral("Lagerliste")}});
 
     startProgTimer = new QTimer(this);
     startProgTimer->setObjectName(QStringLiteral("startProgTimer"));

@@ -39,8 +39,11 @@ QLineEdit *felt(QWidget *ejer, const char *navn, bool skrivebeskyttet, int bredd
     return e;
 }
 
-QLabel *etiket(QWidget *ejer, const char *navn, const QString &tekst) {
-    return navngiv(new QLabel(tekst, ejer), navn);
+// A label; with `til`, the label is the control's caption, which a screen reader reads.
+QLabel *etiket(QWidget *ejer, const char *navn, const QString &tekst, QWidget *til = nullptr) {
+    auto *l = navngiv(new QLabel(tekst, ejer), navn);
+    l->setBuddy(til);
+    return l;
 }
 
 QLabel *ombrudt(QWidget *ejer, const char *navn, const QString &tekst) {
@@ -100,8 +103,8 @@ void Tboksform::bygGruppeside() {
     Panel7 = navngiv(new QWidget(Splitter2), "Panel7");
     auto *venstre = new QVBoxLayout(Panel7);
     venstre->setContentsMargins(0, 0, 0, 0);
-    venstre->addWidget(etiket(Panel7, "Label10", QStringLiteral("Eksisterende grupper")));
     gruppeBoks = gruppeliste(Panel7, "gruppeBoks", QAbstractItemView::SingleSelection);
+    venstre->addWidget(etiket(Panel7, "Label10", QStringLiteral("Eksisterende grupper"), gruppeBoks));
     gruppeBoks->setMinimumWidth(182);
     venstre->addWidget(gruppeBoks, 1);
     Panel7->setMinimumWidth(188);
@@ -112,7 +115,7 @@ void Tboksform::bygGruppeside() {
     g->setContentsMargins(6, 0, 0, 0);
     g->setVerticalSpacing(5);
     valgtGruppeEdit = felt(rightPanel1, "valgtGruppeEdit", true, 160);
-    g->addWidget(etiket(rightPanel1, "Label13", QStringLiteral("Valgt gruppe")), 0, 0);
+    g->addWidget(etiket(rightPanel1, "Label13", QStringLiteral("Valgt gruppe"), valgtGruppeEdit), 0, 0);
     g->addWidget(valgtGruppeEdit, 0, 1);
     sletKnap = handlingsknap(rightPanel1, "sletKnap", aSletGruppe, true);
     redigerCheck = navngiv(new QCheckBox(QStringLiteral("Rediger"), rightPanel1), "redigerCheck");
@@ -127,7 +130,7 @@ void Tboksform::bygGruppeside() {
     g->addWidget(skillelinje(rightPanel1), 2, 0, 1, 2);
     g->addWidget(etiket(rightPanel1, "Label12", QStringLiteral("Indfør ny gruppe")), 3, 0, 1, 2);
     gEdit = felt(rightPanel1, "gEdit", false, 160);
-    g->addWidget(etiket(rightPanel1, "Label4", QStringLiteral("Gruppe navn")), 4, 0);
+    g->addWidget(etiket(rightPanel1, "Label4", QStringLiteral("Gruppe navn"), gEdit), 4, 0);
     g->addWidget(gEdit, 4, 1);
     nyGruppeKnap = handlingsknap(rightPanel1, "nyGruppeKnap", aNyGruppe, true);
     auto *ny = new QHBoxLayout;
@@ -178,19 +181,21 @@ void Tboksform::bygIndfoerside() {
     g->setVerticalSpacing(5);
     gruppeEdit = felt(rightPanel2, "gruppeEdit", true, 160);
     auto *label3 = ombrudt(rightPanel2, "Label3", QStringLiteral("Elementerne indsættes i følgende gruppe"));
+    label3->setBuddy(gruppeEdit);
     g->addWidget(label3, 0, 0, 1, 2);
     g->addWidget(gruppeEdit, 0, 2);
     g->addWidget(skillelinje(rightPanel2), 1, 0, 1, 4);
     adrLabel = etiket(rightPanel2, "adrLabel", QStringLiteral("Werbadresse"));
     adrLabel->setMinimumWidth(68);
     FilnavnEdit = felt(rightPanel2, "FilnavnEdit", false);
+    adrLabel->setBuddy(FilnavnEdit);
     openKnap = handlingsknap(rightPanel2, "openKnap", actionOpenEle, false);
     openKnap->setFixedWidth(26);
     g->addWidget(adrLabel, 2, 0);
     g->addWidget(FilnavnEdit, 2, 1, 1, 2);
     g->addWidget(openKnap, 2, 3);
     tekstEdit = felt(rightPanel2, "tekstEdit", false, 160);
-    g->addWidget(etiket(rightPanel2, "Label6", QStringLiteral("Kort navn")), 3, 0);
+    g->addWidget(etiket(rightPanel2, "Label6", QStringLiteral("Kort navn"), tekstEdit), 3, 0);
     g->addWidget(tekstEdit, 3, 1, 1, 2, Qt::AlignLeft);
     insertKnap = handlingsknap(rightPanel2, "insertKnap", aInsertElement, true);
     insertKnap->setMinimumWidth(110);
@@ -264,7 +269,7 @@ void Tboksform::bygRedigerside() {
     h->setContentsMargins(6, 0, 0, 0);
     gNameEdit = felt(rightPanel3, "gNameEdit", true, 160);
     auto *navn = new QHBoxLayout;
-    navn->addWidget(etiket(rightPanel3, "Label2", QStringLiteral("Gruppe navn")));
+    navn->addWidget(etiket(rightPanel3, "Label2", QStringLiteral("Gruppe navn"), gNameEdit));
     navn->addWidget(gNameEdit);
     navn->addStretch(1);
     h->addLayout(navn);
@@ -275,10 +280,11 @@ void Tboksform::bygRedigerside() {
     adrLabel2 = etiket(rightPanel3, "adrLabel2", QStringLiteral("Werbadresse"));
     webUrlEdit = felt(rightPanel3, "webUrlEdit", false);
     webUrlEdit->setFocusPolicy(Qt::ClickFocus); // skipped by the Tab key, but editable
+    adrLabel2->setBuddy(webUrlEdit);
     h->addWidget(adrLabel2);
     h->addWidget(webUrlEdit);
-    h->addWidget(etiket(rightPanel3, "Label7", QStringLiteral("Elementets navn")));
     nytekstEdit = felt(rightPanel3, "nytekstEdit", false, 168);
+    h->addWidget(etiket(rightPanel3, "Label7", QStringLiteral("Elementets navn"), nytekstEdit));
     nytekstKnap = handlingsknap(rightPanel3, "nytekstKnap", aRedigerNavn, false);
     nytekstKnap->setFixedSize(24, 25);
     Button1 = handlingsknap(rightPanel3, "Button1", aResetVisits, false);
@@ -359,8 +365,8 @@ void Tboksform::bygEgenskabsside() {
     auto *panel19 = navngiv(new QWidget(eLeftPanel), "Panel19");
     auto *design = new QHBoxLayout(panel19);
     design->setContentsMargins(0, 0, 0, 0);
-    design->addWidget(etiket(panel19, "Label14", QStringLiteral("Design")));
     designBox = navngiv(new QComboBox(panel19), "designBox");
+    design->addWidget(etiket(panel19, "Label14", QStringLiteral("Design"), designBox));
     designBox->setFixedWidth(136);
     designBox->setMaxVisibleItems(11);
     design->addWidget(designBox);

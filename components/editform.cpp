@@ -1,5 +1,7 @@
 #include "components/editform.h"
 
+#include "components/tilgaengelighed.h"
+
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -15,4 +17,5 @@ Teditform::Teditform() {
     auto *lag = new QVBoxLayout(this);
     lag->setContentsMargins(0, 0, 0, 0);
     lag->addWidget(RE);
+    givTilgaengeligeNavne(this, {{RE, QStringLiteral("Tekstbuffer")}});
 }

@@ -41,9 +41,17 @@ private:
     std::function<void(const QString &)> m_aabnUde;
 };
 
+#ifndef ANKERHUS_WEBMODUL_FRA_BIN
+#define ANKERHUS_WEBMODUL_FRA_BIN "../lib/ankerhus"
+#endif
+
+// The build tree keeps the module beside the program (the benchmarks sit one folder
+// down); an installed program finds it in its library folder, by the path from its own
+// folder that the build was configured with, so a copy under any prefix works.
 QStringList modulstier() {
     const QString her = QCoreApplication::applicationDirPath();
-    return {her + QStringLiteral("/ankerhus-web.so"), her + QStringLiteral("/../lib/ankerhus/ankerhus-web.so"),
+    return {her + QStringLiteral("/ankerhus-web.so"),
+            her + QStringLiteral("/" ANKERHUS_WEBMODUL_FRA_BIN "/ankerhus-web.so"),
             her + QStringLiteral("/../ankerhus-web.so")};
 }
 } // namespace

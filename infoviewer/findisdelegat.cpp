@@ -30,7 +30,10 @@ void FindisDelegat::paint(QPainter *maler, const QStyleOptionViewItem &valg, con
     const QFontMetrics fm(valg.font);
     const QRect tekstfelt(r.left() + 16, r.top() + 1, fm.horizontalAdvance(tekst) + 2, fm.height());
     maler->fillRect(tekstfelt, baggrund);
-    maler->setPen(Qt::black);
+    // Black text, but on a dark row (a dark style's list) the style's own text colour,
+    // or the hit could not be read.
+    const bool moerk = qGray(baggrund.rgb()) < 80;
+    maler->setPen(moerk ? valg.palette.color(valgt ? QPalette::HighlightedText : QPalette::Text) : QColor(Qt::black));
     maler->setFont(valg.font);
     maler->drawText(tekstfelt, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, tekst);
     maler->setPen(QPen(QColor(192, 192, 192), 1));

@@ -6,6 +6,7 @@
 #include "components/hint.h"
 #include "components/navngiv.h"
 #include "components/struktur.h"
+#include "components/tilgaengelighed.h"
 #include "infoviewer/findisdelegat.h"
 #include "infoviewer/soegning.h"
 #include "infoviewer/urlform1.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +35,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
@@ -182,6 +185,14 @@ void Tinfoformen::bygVindue() {
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({195, 542});
 
+    // The step buttons are read by their hints; these have no caption of their own.
+    givTilgaengeligeNavne(this, {{infoBog, QStringLiteral("Struktur og søgning")},
+                                 {infoBog->tabBar(), QStringLiteral("Faneblade")},
+                                 {Struktur, QStringLiteral("Informationssider")},
+                                 {EditFind, QStringLiteral("Søgetekst")},
+                                 {Findis, QStringLiteral("Fundne sider")},
+                                 {Edit, QStringLiteral("Aktuelle side")}});
+
     connect(Findis, &QListWidget::itemClicked, this, [this] { FindisClick(); });
     connect(redigerKnap, &QToolButton::clicked, this, [this] { runFilname(hjemmeside); });
     connect(infoBog, &QTabWidget::currentChanged, this, [this](int side) {
@@ -240,6 +251,7 @@ void Tinfoformen::saetBrowser(Browserflade *browser) {
     Web = browser;
     Web->setParent(this);
     m_webLag->addWidget(Web->widget(), 1);
+    Web->widget()->setAccessibleName(QStringLiteral("Informationsside"));
     Web->nytVindue = [this] { return globalUrl; }; // WebNewWindow2
     connect(Web, &Browserflade::BeforeNavigate2, this, [this] { htmlDoc = false; });
     connect(Web, &Browserflade::DocumentComplete, this, [this] { htmlDoc = true; });
@@ -489,6 +501,16 @@ bool Tinfoformen::eventFilter(QObject *o, QEvent *e) {
             StrukturClick();
             return true;
         }
+    }
+    if (o == Struktur->viewport() && e->type() == QEvent::ToolTip) {
+        // A page name cut off at the panel's edge shows whole as a tool tip.
+        const auto *h = static_cast<QHelpEvent *>(e);
+        const QModelIndex i = Struktur->indexAt(h->pos());
+        if (i.isValid() && Struktur->sizeHintForIndex(i).width() > Struktur->visualRect(i).width())
+            QToolTip::showText(h->globalPos(), i.data().toString(), Struktur->viewport());
+        else
+            QToolTip::hideText();
+        return true;
     }
     if (o == Struktur->viewport() && e->type() == QEvent::MouseButtonRelease)
         QMetaObject::invokeMethod(this, [this] { StrukturClick(); }, Qt::QueuedConnection);

@@ -3,6 +3,7 @@
 #include "components/handling.h"
 #include "components/hint.h"
 #include "components/navngiv.h"
+#include "components/tilgaengelighed.h"
 #include "infoviewer/infoformen.h"
 #include "launcher/mainform.h"
 #include "platform/fejl.h"
@@ -79,6 +80,9 @@ Turlform1::Turlform1(Tmainform *hoved, Tinfoformen *info) : m_hoved(hoved), m_in
     infoBar = navngiv(new QStatusBar(this), "infoBar");
     infoBar->setSizeGripEnabled(false);
     lag->addWidget(infoBar);
+
+    givTilgaengeligeNavne(this, {{strukturliste, QStringLiteral("Strukturer")},
+                                 {urlListe, QStringLiteral("Besøgte sider")}});
 
     // The two lists always show the same entry chosen.
     connect(strukturliste, &QListWidget::itemClicked, this, [this] { urlListe->setCurrentRow(strukturliste->currentRow()); });
