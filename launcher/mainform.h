@@ -54,6 +54,7 @@ public:
     void skiftSamling(bool programmer);
     // Writes the group list in the encoding it was read in.
     void gemGruppeliste();
+    void sikrListe(const QString &sti, const QString &fejl) const;
     // The folder of a group of the current collection, found ignoring case; empty for a
     // name that cannot be a folder name.
     QString gruppemappe(const QString &navn) const;
@@ -98,6 +99,8 @@ public:
     QStringList gruppeliste, lagerliste;
     Kodning gruppelisteKodning = Kodning::Ansi;
     Kodning lagerlisteKodning = Kodning::Ansi;
+    // Why a list file that exists could not be read; such a list is never written over.
+    QString gruppelisteFejl, lagerlisteFejl;
     TWebArray Web;
     qint32 WebNo = -1;
     qint32 WebAntal = 0;

@@ -14,14 +14,18 @@
 #include <QTreeWidget>
 
 namespace {
-// A list file, or an empty list in Windows-1252 when it is missing or unreadable.
-QStringList laesListe(const QString &sti, Kodning &kodning) {
+// A list file, or an empty list in Windows-1252 when it is missing or unreadable;
+// `fejl` tells why a list that is there could not be read.
+QStringList laesListe(const QString &sti, Kodning &kodning, QString &fejl) {
     kodning = Kodning::Ansi;
-    if (!filFindes(sti))
+    fejl.clear();
+    if (!filFindes(sti) && !QFileInfo(sti).isSymLink())
         return {};
     const Tekstlinjer t = laesLinjer(sti);
-    if (!t.ok)
+    if (!t.ok) {
+        fejl = t.fejl;
         return {};
+    }
     kodning = t.kodning;
     return t.linjer;
 }
@@ -49,8 +53,8 @@ void Tmainform::setMappe() {
     }
     webGruppefil = programdir + QStringLiteral("webgruppe.txt");
     webLagerfil = programdir + QStringLiteral("webLager.txt");
-    gruppeliste = laesListe(webGruppefil, gruppelisteKodning);
-    lagerliste = laesListe(webLagerfil, lagerlisteKodning);
+    gruppeliste = laesListe(webGruppefil, gruppelisteKodning, gruppelisteFejl);
+    lagerliste = laesListe(webLagerfil, lagerlisteKodning, lagerlisteFejl);
 }
 
 void Tmainform::loadGruppefil() {
@@ -143,7 +147,16 @@ void Tmainform::insertElement(const QString &aUrl, const QString &aNavn) {
     loadGruppefil();
 }
 
-void Tmainform::gemGruppeliste() { skrivLinjerEllerFejl(webGruppefil, gruppeliste, gruppelisteKodning); }
+void Tmainform::sikrListe(const QString &sti, const QString &fejl) const {
+    // Written over, a list that could not be read would lose every name in it.
+    if (!fejl.isEmpty())
+        throw AnkerFejl(QStringLiteral("Listen \"%1\" kunne ikke læses, så den gemmes ikke: %2").arg(sti, fejl));
+}
+
+void Tmainform::gemGruppeliste() {
+    sikrListe(webGruppefil, gruppelisteFejl);
+    skrivLinjerEllerFejl(webGruppefil, gruppeliste, gruppelisteKodning);
+}
 
 void Tmainform::deleteGruppefil() {
     if (!gruppenavn.isEmpty()) {

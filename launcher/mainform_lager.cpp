@@ -58,6 +58,8 @@ bool saetTilbage(const QString &sti, const Foer &f) {
 void Tmainform::gemLagerlister() {
     const QStringList nyeGrupper = m_admin->boxValg().poster;
     const QStringList nytLager = m_admin->lagerValg().poster;
+    sikrListe(webGruppefil, gruppelisteFejl);
+    sikrListe(webLagerfil, lagerlisteFejl);
     // Neither a failed write nor a kill between the writes may leave a group in neither
     // list. The store is written first and keeps the names that leave it until the group
     // list that takes them is written; a failure puts back what was written before it.

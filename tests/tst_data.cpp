@@ -1,6 +1,7 @@
 // Element files, group folders and lists: loading, writing, inserting, deleting, switching.
 
 #include "admin/boksform.h"
+#include "components/handling.h"
 #include "launcher/mainform.h"
 #include "platform/fejl.h"
 #include "platform/modalsvar.h"
@@ -26,6 +27,7 @@ private slots:
     void readWeb_damagedFiles();
     void loadGruppefil_missingFolderOrInvalidName_showsNothing();
     void setMappe_missingGroupList_isEmptyAndNotCreated();
+    void unreadableList_isNeverWrittenOver();
     void insertElement_writesSixLinesAndReloads();
     void insertElement_existingName_asksAndObeysAnswer_data();
     void insertElement_existingName_asksAndObeysAnswer();
@@ -330,6 +332,28 @@ void TstData::deleteGruppefil_nameFromEditedList_neverLeavesTheCollection() {
     QCOMPARE(alt(), foer);
     QCOMPARE(m->skal->kald, QStringList());
     QCOMPARE(laesBytes(m->bruger() + "/Program/webgruppe.txt"), crlf({"Nyheder"}));
+}
+
+// A list that is there but cannot be read shows empty; saving the empty list would
+// throw away every name in it, so each save is refused with the reason.
+void TstData::unreadableList_isNeverWrittenOver() {
+    const QString liste = m->bruger() + "/Program/webgruppe.txt";
+    skrivBytes(liste, crlf({"Nyheder", "Sport"}));
+    QFile f(liste);
+    QVERIFY(f.resize(kStoersteTekstfil + 1)); // far larger than any list the program writes
+    const QByteArray foer = laesBytes(liste);
+    mainform->setMappe();
+    QVERIFY(mainform->gruppeliste.isEmpty());
+    boksform->gEdit->setText("Ny");
+    medFejlrapport([] { boksform->NyGruppe(); });
+    boksform->saetListerAendret(true);
+    medFejlrapport([] { QVERIFY(mainform->AgemForandringer->Execute()); });
+    QCOMPARE(laesBytes(liste), foer);
+    QVERIFY(!QFileInfo::exists(gruppe("Ny")));
+    const QStringList vist = vistTekster();
+    QCOMPARE(vist.size(), 2);
+    for (const QString &t : vist)
+        QVERIFY2(t.startsWith(QString("Listen \"%1\" kunne ikke læses, så den gemmes ikke: ").arg(liste)), qPrintable(t));
 }
 
 void TstData::skiftSamling_showsOtherCollection() {
