@@ -61,12 +61,10 @@ void Tboksform::NyGruppe() {
         visBesked(QStringLiteral("Gruppens mappe kunne ikke oprettes."));
         return;
     }
-    m_hoved->gruppeliste.append(navn);
     try {
-        m_hoved->gemGruppeliste();
+        m_hoved->gemGruppeliste(m_hoved->gruppeliste + QStringList{navn});
     } catch (...) {
         // Not listed, so not made: the empty folder goes again and the name stays free.
-        m_hoved->gruppeliste.removeLast();
         QDir().rmdir(mappe);
         throw;
     }
@@ -88,7 +86,7 @@ void Tboksform::RedigerGruppe() {
     const QString ny = valgtGruppeEdit->text();
     if (gammel.isEmpty() || ny.isEmpty())
         return;
-    QStringList &liste = m_hoved->gruppeliste;
+    const QStringList &liste = m_hoved->gruppeliste;
     const qsizetype indeks = gruppeposition(liste, gammel);
     if (indeks < 0) {
         visBesked(QStringLiteral("Gruppen findes ikke i gruppelisten."));
@@ -112,11 +110,11 @@ void Tboksform::RedigerGruppe() {
         visBesked(QStringLiteral("En mappe kunne ikke omdøbes af ukendte årsager."));
         return;
     }
-    liste[indeks] = ny;
+    QStringList nyListe = liste;
+    nyListe[indeks] = ny;
     try {
-        m_hoved->gemGruppeliste();
+        m_hoved->gemGruppeliste(nyListe);
     } catch (...) {
-        liste[indeks] = gammel;
         skal.flytMappe(nyMappe, gammelMappe);
         throw;
     }
@@ -141,14 +139,7 @@ void Tboksform::redigerCheckClick() {
 void Tboksform::sorterKnapClick() {
     QStringList sorteret = m_hoved->gruppeliste;
     sorterDansk(sorteret);
-    const QStringList foer = m_hoved->gruppeliste;
-    m_hoved->gruppeliste = sorteret;
-    try {
-        m_hoved->gemGruppeliste();
-    } catch (...) {
-        m_hoved->gruppeliste = foer;
-        throw;
-    }
+    m_hoved->gemGruppeliste(sorteret);
     visGrupper(sorteret);
     m_hoved->visGruppeliste(sorteret);
 }

@@ -53,7 +53,9 @@ public:
     // The collection switch: programs when `programmer`, else web pages.
     void skiftSamling(bool programmer);
     // Writes the group list in the encoding it was read in.
-    void gemGruppeliste();
+    // Writes `ny` as the group list; only then does it become the list in memory.
+    void gemGruppeliste(const QStringList &ny);
+    void gemGruppeliste() { gemGruppeliste(gruppeliste); }
     void sikrListe(const QString &sti, const QString &fejl) const;
     // The folder of a group of the current collection, found ignoring case; empty for a
     // name that cannot be a folder name.

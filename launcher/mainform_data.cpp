@@ -153,21 +153,18 @@ void Tmainform::sikrListe(const QString &sti, const QString &fejl) const {
         throw AnkerFejl(QStringLiteral("Listen \"%1\" kunne ikke læses, så den gemmes ikke: %2").arg(sti, fejl));
 }
 
-void Tmainform::gemGruppeliste() {
+void Tmainform::gemGruppeliste(const QStringList &ny) {
     sikrListe(webGruppefil, gruppelisteFejl);
-    skrivLinjerEllerFejl(webGruppefil, gruppeliste, gruppelisteKodning);
+    skrivLinjerEllerFejl(webGruppefil, ny, gruppelisteKodning);
+    gruppeliste = ny; // only once written, so memory and file never disagree
 }
 
 void Tmainform::deleteGruppefil() {
     if (!gruppenavn.isEmpty()) {
         if (const qsizetype pos = gruppeposition(gruppeliste, gruppenavn); pos >= 0) {
-            const QString fjernet = gruppeliste.takeAt(pos);
-            try {
-                gemGruppeliste();
-            } catch (...) {
-                gruppeliste.insert(pos, fjernet); // the list in memory stays the one on disk
-                throw;
-            }
+            QStringList uden = gruppeliste;
+            uden.removeAt(pos);
+            gemGruppeliste(uden);
             if (m_admin)
                 m_admin->visGrupper(gruppeliste);
             visGruppeliste(gruppeliste);

@@ -38,11 +38,11 @@ struct Foer {
 
 Foer foer(const QString &sti) {
     Foer f;
-    QFile fil(sti);
-    f.fandtes = fil.exists();
-    if (f.fandtes && fil.open(QIODevice::ReadOnly) && fil.size() <= kStoersteTekstfil) {
-        f.bytes = fil.readAll();
-        f.laest = fil.error() == QFileDevice::NoError;
+    f.fandtes = QFile::exists(sti);
+    if (f.fandtes) {
+        const Bytelaesning b = laesFilbytes(sti);
+        f.laest = b.ok;
+        f.bytes = b.bytes;
     }
     return f;
 }

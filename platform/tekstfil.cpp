@@ -133,8 +133,8 @@ QByteArray kodLinjer(const QStringList &linjer, Kodning kodning) {
     }
 }
 
-Tekstlaesning laesTekst(const QString &sti) {
-    Tekstlaesning r;
+Bytelaesning laesFilbytes(const QString &sti) {
+    Bytelaesning r;
     // A pipe would block the open until someone writes to it, and a device never ends:
     // only plain files (or links to them) are read.
     const QFileInfo info(sti);
@@ -165,7 +165,19 @@ Tekstlaesning laesTekst(const QString &sti) {
         r.fejl = fil.errorString();
         return r;
     }
-    r.tekst = afkodTekst(bytes, r.kodning);
+    r.bytes = std::move(bytes);
+    r.ok = true;
+    return r;
+}
+
+Tekstlaesning laesTekst(const QString &sti) {
+    Tekstlaesning r;
+    const Bytelaesning b = laesFilbytes(sti);
+    if (!b.ok) {
+        r.fejl = b.fejl;
+        return r;
+    }
+    r.tekst = afkodTekst(b.bytes, r.kodning);
     r.ok = true;
     return r;
 }

@@ -25,6 +25,15 @@ struct Tekstlaesning {
     QString fejl;
 };
 
+struct Bytelaesning {
+    QByteArray bytes;
+    bool ok = false;
+    QString fejl;
+};
+
+// The bytes of a plain file no larger than kStoersteTekstfil; anything else fails with a reason.
+Bytelaesning laesFilbytes(const QString &sti);
+
 // The whole text of a file, decoded as afkodLinjer does.
 Tekstlaesning laesTekst(const QString &sti);
 

@@ -59,6 +59,12 @@ void skrivBytes(const QString &sti, const QByteArray &bytes) {
         qFatal("cannot write %s", qPrintable(sti));
 }
 
+QString testprogram(const Testmiljoe &m) {
+    const QString sti = m.mappe.filePath(QStringLiteral("bin/prg"));
+    skrivBytes(sti, "x");
+    return sti;
+}
+
 QByteArray laesBytes(const QString &sti) {
     QFile f(sti);
     if (!f.open(QIODevice::ReadOnly))

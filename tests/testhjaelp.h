@@ -48,6 +48,8 @@ struct Testmiljoe {
 };
 
 void skrivBytes(const QString &sti, const QByteArray &bytes);
+// A file outside the data root for the program collection to point at; its full path.
+QString testprogram(const Testmiljoe &m);
 QByteArray laesBytes(const QString &sti);
 // Lines joined with CR LF after each, in Windows-1252.
 QByteArray crlf(const QStringList &linjer);

@@ -307,10 +307,8 @@ void TstAdministration::insertElement_checksInOrder() {
     if (programmer) {
         boksform->funkCheck->setChecked(true);
         visGruppe("Kontor");
-        if (adresse == u"PROGRAM") {
-            adresse = m->mappe.filePath("bin/prg");
-            skrivBytes(adresse, "x");
-        }
+        if (adresse == u"PROGRAM")
+            adresse = testprogram(*m);
     }
     if (besked.startsWith("Den valgte"))
         QVERIFY(QDir(gruppe("Test")).removeRecursively());

@@ -325,10 +325,8 @@ void TstHovedvindue::quickInsert_checks() {
     if (programmer) {
         boksform->funkCheck->setChecked(true);
         visGruppe("Kontor");
-        if (adresse == u"PROGRAM") {
-            adresse = m->mappe.filePath("bin/prg");
-            skrivBytes(adresse, "x");
-        }
+        if (adresse == u"PROGRAM")
+            adresse = testprogram(*m);
     }
     mainform->webEdit1->setText(adresse);
     mainform->webEdit2->setText(navn);
