@@ -39,6 +39,8 @@ private slots:
     void deleteGroup_asksAndObeys();
     void sort_danishOrderIgnoringCase();
     void chooseGroup_inList_makesItCurrent();
+    void chooseGroup_enterOrSpaceInList_choosesAgain_data();
+    void chooseGroup_enterOrSpaceInList_choosesAgain();
     void insertElement_checksInOrder_data();
     void insertElement_checksInOrder();
     void insertElement_existingName_asksBeforeOverwriting();
@@ -281,6 +283,31 @@ void TstAdministration::chooseGroup_inList_makesItCurrent() {
     // The main window choosing a group does not run the list's own choice twice.
     boksform->vaelgGruppe(0);
     QCOMPARE(mainform->gruppenavn, mainform->gruppeliste.at(pos + 1));
+}
+
+void TstAdministration::chooseGroup_enterOrSpaceInList_choosesAgain_data() {
+    QTest::addColumn<int>("tast");
+    QTest::addColumn<int>("modifikator");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+}
+
+void TstAdministration::chooseGroup_enterOrSpaceInList_choosesAgain() {
+    QFETCH(int, tast);
+    QFETCH(int, modifikator);
+    const int pos = mainform->gruppeliste.indexOf("Test");
+    QTest::mouseClick(boksform->gruppeBoks->viewport(), Qt::LeftButton, {},
+                      boksform->gruppeBoks->visualItemRect(boksform->gruppeBoks->item(pos)).center());
+    QCOMPARE(mainform->Listen->topLevelItemCount(), 3);
+    // Choosing again reads the group afresh and empties the entry fields.
+    skrivBytes(gruppe("Test/Delta.txt"), element("https://d.dk", "Delta"));
+    boksform->nytekstEdit->setText("Noget");
+    QTest::keyClick(boksform->gruppeBoks, Qt::Key(tast), Qt::KeyboardModifiers(modifikator));
+    QCOMPARE(mainform->Listen->topLevelItemCount(), 4);
+    QCOMPARE(boksform->nytekstEdit->text(), QString());
+    QCOMPARE(mainform->gruppenavn, QString("Test"));
+    QCOMPARE(boksform->gruppeBoks->currentRow(), pos);
 }
 
 void TstAdministration::insertElement_checksInOrder_data() {

@@ -39,8 +39,10 @@ private slots:
     void webBrowser_choosesInstalledBrowser_data();
     void webBrowser_choosesInstalledBrowser();
     void webBrowser_programCollection_usesFileDialog();
-    void keyboard_arrowsWithEmptyUrlField_doNothing();
+    void keyboard_arrowsThenKey_fillUrlFieldAndOpenSelectedRow_data();
+    void keyboard_arrowsThenKey_fillUrlFieldAndOpenSelectedRow();
     void keyboard_clickThenArrowsThenEnter_opensSelectedRow();
+    void popupMenu_showsTheKeysOfItsActions();
     void programCollection_visitShortcutsDoNothing();
     void quickInsert_checks_data();
     void quickInsert_checks();
@@ -269,24 +271,53 @@ void TstHovedvindue::webBrowser_programCollection_usesFileDialog() {
     QVERIFY(!mainform->webBrowser->Execute());
 }
 
-void TstHovedvindue::keyboard_arrowsWithEmptyUrlField_doNothing() {
+void TstHovedvindue::keyboard_arrowsThenKey_fillUrlFieldAndOpenSelectedRow_data() {
+    QTest::addColumn<int>("tast");
+    QTest::addColumn<int>("modifikator");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+}
+
+void TstHovedvindue::keyboard_arrowsThenKey_fillUrlFieldAndOpenSelectedRow() {
+    QFETCH(int, tast);
+    QFETCH(int, modifikator);
     QCOMPARE(mainform->webEdit1->text(), QString());
     mainform->Listen->setFocus();
     mainform->Listen->setCurrentItem(mainform->Listen->topLevelItem(0));
     taster(mainform->Listen, Qt::Key_Down);
     QCOMPARE(mainform->valgtRaekke(), 1);
-    taster(mainform->Listen, Qt::Key_Return);
-    QVERIFY(m->skal->kald.isEmpty());
-    QCOMPARE(mainform->Listen->topLevelItem(1)->text(2), QString("0"));
+    QCOMPARE(mainform->webEdit1->text(), QString("https://b.dk")); // as a click on the row
+    QTest::keyClick(mainform->Listen, Qt::Key(tast), Qt::KeyboardModifiers(modifikator));
+    QCOMPARE(m->skal->kald, QStringList{"aabn https://b.dk"});
+    QCOMPARE(mainform->Listen->topLevelItem(1)->text(2), QString("1"));
+    taster(mainform->Listen, Qt::Key_Up);
+    QCOMPARE(mainform->webEdit1->text(), QString("https://a.dk"));
 }
 
 void TstHovedvindue::keyboard_clickThenArrowsThenEnter_opensSelectedRow() {
     klikRaekke(0);
-    taster(mainform->Listen, Qt::Key_Down);
     QCOMPARE(mainform->webEdit1->text(), QString("https://a.dk"));
+    taster(mainform->Listen, Qt::Key_Down);
+    QCOMPARE(mainform->webEdit1->text(), QString("https://b.dk"));
+    // What is opened is the selected row's address, whatever the field shows.
+    mainform->webEdit1->setText("https://andet.dk");
     taster(mainform->Listen, Qt::Key_Return);
     QCOMPARE(m->skal->kald, QStringList{"aabn https://b.dk"});
     QCOMPARE(mainform->Listen->topLevelItem(1)->text(2), QString("1"));
+}
+
+void TstHovedvindue::popupMenu_showsTheKeysOfItsActions() {
+    // The window's actions own the keys; the menu only shows them beside the captions.
+    const QList<QPair<QAction *, Handling *>> poster{{mainform->Administrerindhold1, mainform->actionAW},
+                                                     {mainform->Skiftindhold1, mainform->actionSI},
+                                                     {mainform->Egenskaber1, mainform->egenskaberGo},
+                                                     {mainform->Information1, mainform->actionInfo}};
+    for (const auto &[post, handling] : poster) {
+        QCOMPARE(post->text(), handling->text() + u'\t' + handling->shortcut().toString(QKeySequence::NativeText));
+        QVERIFY(post->shortcut().isEmpty());
+    }
+    QCOMPARE(mainform->Information1->text(), QString("Information\tF1"));
 }
 
 void TstHovedvindue::programCollection_visitShortcutsDoNothing() {

@@ -43,6 +43,12 @@ private slots:
     void search_wholeWords_data();
     void search_wholeWords();
     void search_messagesAndMissingFolder();
+    void searchHits_arrowsAndEnter_openAsClick_data();
+    void searchHits_arrowsAndEnter_openAsClick();
+    void urlLists_keyboardMove_keepsBothOnOneRow_data();
+    void urlLists_keyboardMove_keepsBothOnOneRow();
+    void structureTree_clicks_keepSelectionAndOpenOnLeftOnly_data();
+    void structureTree_clicks_keepSelectionAndOpenOnLeftOnly();
     void editor_startsWithPageOrTells();
     void mouseOver_showsLinkTargets_data();
     void mouseOver_showsLinkTargets();
@@ -325,6 +331,112 @@ void TstInformation::search_messagesAndMissingFolder() {
     infoformen->Findis->setCurrentRow(infoformen->Findis->count() - 1);
     infoformen->FindisClick();
     QCOMPARE(m->browser->besoegt.last(), infomappe() + "tekstfiler/notes.html");
+}
+
+void TstInformation::searchHits_arrowsAndEnter_openAsClick_data() {
+    QTest::addColumn<int>("tast");
+    QTest::addColumn<int>("modifikator");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void TstInformation::searchHits_arrowsAndEnter_openAsClick() {
+    QFETCH(int, tast);
+    QFETCH(int, modifikator);
+    const QString sider = infomappe() + "tekstfiler/";
+    skrivBytes(sider + "Alfa.html", "<p>zyxord</p>");
+    skrivBytes(sider + "Beta.html", "<p>zyxord</p>");
+    mainform->Information("Information");
+    infoformen->FindTekst("zyxord");
+    QCOMPARE(tekster(infoformen->Findis), (QStringList{"Alfa", "Beta"}));
+    infoformen->Findis->setFocus();
+    infoformen->Findis->setCurrentRow(0);
+    const qsizetype foer = m->browser->besoegt.size();
+    QTest::keyClick(infoformen->Findis, Qt::Key_Down);
+    QCOMPARE(m->browser->besoegt.mid(foer), QStringList{sider + "Beta.html"});
+    QTest::keyClick(infoformen->Findis, Qt::Key_Up);
+    QCOMPARE(m->browser->besoegt.mid(foer), (QStringList{sider + "Beta.html", sider + "Alfa.html"}));
+    QTest::keyClick(infoformen->Findis, Qt::Key(tast), Qt::KeyboardModifiers(modifikator));
+    QCOMPARE(m->browser->besoegt.mid(foer),
+             (QStringList{sider + "Beta.html", sider + "Alfa.html", sider + "Alfa.html"}));
+}
+
+void TstInformation::urlLists_keyboardMove_keepsBothOnOneRow_data() {
+    QTest::addColumn<QString>("liste");
+    QTest::addColumn<int>("tast");
+    QTest::addColumn<int>("fra");
+    QTest::addColumn<int>("til");
+    QTest::newRow("pages, down") << "urlListe" << int(Qt::Key_Down) << 0 << 1;
+    QTest::newRow("pages, end") << "urlListe" << int(Qt::Key_End) << 0 << 2;
+    QTest::newRow("structures, up") << "strukturliste" << int(Qt::Key_Up) << 2 << 1;
+    QTest::newRow("structures, home") << "strukturliste" << int(Qt::Key_Home) << 2 << 0;
+}
+
+void TstInformation::urlLists_keyboardMove_keepsBothOnOneRow() {
+    QFETCH(QString, liste);
+    QFETCH(int, tast);
+    QFETCH(int, fra);
+    QFETCH(int, til);
+    for (const char *side : {"Information", "Grupper", "Om"})
+        urlform1->tilfoej(side, "Ankerhusinfo.txt");
+    urlform1->show();
+    urlform1->vaelgRaekke(fra);
+    auto *l = urlform1->findChild<QListWidget *>(liste);
+    l->setFocus();
+    QTest::keyClick(l, Qt::Key(tast));
+    QCOMPARE(l->currentRow(), til);
+    QCOMPARE(urlform1->urlListe->currentRow(), til);
+    QCOMPARE(urlform1->strukturliste->currentRow(), til);
+    QCOMPARE(urlform1->urlListe->selectedItems(), QList<QListWidgetItem *>{urlform1->urlListe->item(til)});
+    QCOMPARE(urlform1->strukturliste->selectedItems(),
+             QList<QListWidgetItem *>{urlform1->strukturliste->item(til)});
+}
+
+void TstInformation::structureTree_clicks_keepSelectionAndOpenOnLeftOnly_data() {
+    QTest::addColumn<QString>("hvor"); // "tom" is the area below the nodes
+    QTest::addColumn<int>("knap");
+    QTest::addColumn<int>("modifikator");
+    QTest::addColumn<QString>("valgtEfter");
+    QTest::addColumn<QStringList>("aabnet");
+    const QStringList om{"Om"}, grupper{"Grupper"};
+    QTest::newRow("left on empty area") << "tom" << int(Qt::LeftButton) << int(Qt::NoModifier) << "Om" << om;
+    QTest::newRow("ctrl+left on the selected") << "Om" << int(Qt::LeftButton) << int(Qt::ControlModifier) << "Om" << om;
+    QTest::newRow("left on the selected") << "Om" << int(Qt::LeftButton) << int(Qt::NoModifier) << "Om" << om;
+    QTest::newRow("left on another") << "Grupper" << int(Qt::LeftButton) << int(Qt::NoModifier) << "Grupper"
+                                     << grupper;
+    QTest::newRow("right on another") << "Grupper" << int(Qt::RightButton) << int(Qt::NoModifier) << "Om"
+                                      << QStringList();
+    QTest::newRow("right on empty area") << "tom" << int(Qt::RightButton) << int(Qt::NoModifier) << "Om"
+                                         << QStringList();
+}
+
+void TstInformation::structureTree_clicks_keepSelectionAndOpenOnLeftOnly() {
+    QFETCH(QString, hvor);
+    QFETCH(int, knap);
+    QFETCH(int, modifikator);
+    QFETCH(QString, valgtEfter);
+    QFETCH(QStringList, aabnet);
+    egenStruktur();
+    mainform->Information("Om");
+    TStruktur *t = infoformen->Struktur;
+    t->expandAll();
+    QCOMPARE(valgt(), QString("Om"));
+    QPoint sted(t->viewport()->width() / 2, t->viewport()->height() - 4);
+    if (hvor != u"tom") {
+        const QList<QTreeWidgetItem *> noder = t->findItems(hvor, Qt::MatchExactly | Qt::MatchRecursive);
+        sted = t->visualItemRect(noder.first()).center();
+    } else {
+        QVERIFY(!t->itemAt(sted));
+    }
+    const qsizetype foer = m->browser->besoegt.size();
+    QTest::mouseClick(t->viewport(), Qt::MouseButton(knap), Qt::KeyboardModifiers(modifikator), sted);
+    QCoreApplication::processEvents(); // the page opens after the click is done
+    QCOMPARE(valgt(), valgtEfter);
+    QVERIFY(t->currentItem()->isSelected());
+    QStringList sider;
+    for (const QString &s : aabnet)
+        sider << infomappe() + "tekstfiler/" + s + ".html";
+    QCOMPARE(m->browser->besoegt.mid(foer), sider);
 }
 
 void TstInformation::editor_startsWithPageOrTells() {
