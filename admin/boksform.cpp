@@ -179,8 +179,8 @@ bool Tboksform::eventFilter(QObject *o, QEvent *e) {
     if (e->type() != QEvent::KeyPress)
         return QWidget::eventFilter(o, e);
     const auto *k = static_cast<QKeyEvent *>(e);
-    if (o == gruppeBoks && !k->text().isEmpty() && k->text().at(0).isPrint()) {
-        // gruppeBoksKeyPress: every character key chooses the selected group again.
+    if (o == gruppeBoks && (erEnter(k) || (!k->text().isEmpty() && k->text().at(0).isPrint()))) {
+        // gruppeBoksKeyPress: Enter and every character key choose the selected group again.
         medFejlrapport([this] { gruppeBoksClick(); });
         return k->key() == Qt::Key_Space || erEnter(k);
     }

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 #include <functional>
@@ -78,6 +79,35 @@ TStruktur::TStruktur(QWidget *parent)
     connect(m, &QAbstractItemModel::dataChanged, this, foraeldet);
     connect(m, &QAbstractItemModel::modelReset, this, foraeldet);
     connect(m, &QAbstractItemModel::layoutChanged, this, foraeldet);
+}
+
+QItemSelectionModel::SelectionFlags TStruktur::selectionCommand(const QModelIndex &index,
+                                                                const QEvent *e) const {
+    const QItemSelectionModel::SelectionFlags valg = QTreeWidget::selectionCommand(index, e);
+    if (!index.isValid() || (valg & QItemSelectionModel::Deselect))
+        return QItemSelectionModel::NoUpdate;
+    return valg;
+}
+
+void TStruktur::mousePressEvent(QMouseEvent *e) {
+    if (e->button() == Qt::LeftButton)
+        QTreeWidget::mousePressEvent(e);
+    else
+        e->accept();
+}
+
+void TStruktur::mouseDoubleClickEvent(QMouseEvent *e) {
+    if (e->button() == Qt::LeftButton)
+        QTreeWidget::mouseDoubleClickEvent(e);
+    else
+        e->accept();
+}
+
+void TStruktur::mouseMoveEvent(QMouseEvent *e) {
+    if (e->buttons() & ~Qt::MouseButtons(Qt::LeftButton))
+        e->accept();
+    else
+        QTreeWidget::mouseMoveEvent(e);
 }
 
 TStruktur::~TStruktur() {

@@ -104,6 +104,16 @@ public:
     // The page file of a node; empty for a node without a data line.
     QString sidefil(const QTreeWidgetItem *node) const;
 
+protected:
+    // Once a node is selected the tree keeps one selected: a click beside the nodes or a
+    // Ctrl+click on the selected node changes nothing.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *e = nullptr) const override;
+    // Only the left button chooses; the others leave selection and current node alone.
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+
 private:
     // Builds the nodes apart from the view; a bad level ends the reading with `fejl` set.
     QList<QTreeWidgetItem *> laesStruktur(const QStringList &linjer, QString &fejl);

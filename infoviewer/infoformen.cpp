@@ -6,6 +6,7 @@
 #include "components/hint.h"
 #include "components/navngiv.h"
 #include "components/struktur.h"
+#include "components/tastaturvalg.h"
 #include "components/tilgaengelighed.h"
 #include "infoviewer/findisdelegat.h"
 #include "infoviewer/soegning.h"
@@ -29,6 +30,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QSplitter>
 #include <QStatusBar>
@@ -139,7 +141,10 @@ void Tinfoformen::bygVindue() {
     sButton->setDefaultAction(aSearch);
     sp->addWidget(EditFind, 1);
     sp->addWidget(sButton);
-    Findis = navngiv(new QListWidget(side2), "Findis");
+    // A hit reached by the keyboard opens as a click on it does.
+    auto *hits = new Tastaturvalg<QListWidget>(side2);
+    hits->vedTastaturvalg([this] { FindisClick(); });
+    Findis = navngiv(hits, "Findis");
     Findis->setItemDelegate(new FindisDelegat([this] { return Stil::navne().indexOf(m_hoved->designname); }, Findis));
     s2->addWidget(searchPanel);
     s2->addWidget(Findis, 1);
@@ -202,6 +207,7 @@ void Tinfoformen::bygVindue() {
     Struktur->installEventFilter(this);
     Struktur->viewport()->installEventFilter(this);
     EditFind->installEventFilter(this);
+    Findis->installEventFilter(this);
     Edit->installEventFilter(this);
 }
 
@@ -512,8 +518,14 @@ bool Tinfoformen::eventFilter(QObject *o, QEvent *e) {
             QToolTip::hideText();
         return true;
     }
-    if (o == Struktur->viewport() && e->type() == QEvent::MouseButtonRelease)
+    // Every left click opens the selected node's page again; other buttons open nothing.
+    if (o == Struktur->viewport() && e->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton)
         QMetaObject::invokeMethod(this, [this] { StrukturClick(); }, Qt::QueuedConnection);
+    if (o == Findis && erEnter(e)) {
+        FindisClick();
+        return true;
+    }
     if (o == EditFind && erEnter(e)) { // EditFindKeyPress
         if (!EditFind->text().isEmpty())
             FindTekst(EditFind->text());

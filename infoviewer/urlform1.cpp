@@ -1,6 +1,7 @@
 #include "infoviewer/urlform1.h"
 
 #include "components/handling.h"
+#include "components/tastaturvalg.h"
 #include "components/hint.h"
 #include "components/navngiv.h"
 #include "components/tilgaengelighed.h"
@@ -53,8 +54,13 @@ Turlform1::Turlform1(Tmainform *hoved, Tinfoformen *info) : m_hoved(hoved), m_in
     overskriftLabel->setContentsMargins(4, 2, 4, 2);
     lag->addWidget(overskriftLabel);
     Splitter1 = navngiv(new QSplitter(this), "Splitter1");
-    strukturliste = navngiv(new QListWidget(Splitter1), "strukturliste");
-    urlListe = navngiv(new QListWidget(Splitter1), "urlListe");
+    // A row reached by the keyboard is chosen in the other list too, as by a click.
+    auto *strukturer = new Tastaturvalg<QListWidget>(Splitter1);
+    auto *sider = new Tastaturvalg<QListWidget>(Splitter1);
+    strukturer->vedTastaturvalg([this] { urlListe->setCurrentRow(strukturliste->currentRow()); });
+    sider->vedTastaturvalg([this] { strukturliste->setCurrentRow(urlListe->currentRow()); });
+    strukturliste = navngiv(strukturer, "strukturliste");
+    urlListe = navngiv(sider, "urlListe");
     Splitter1->setSizes({175, 268});
     lag->addWidget(Splitter1, 1);
     knapPanel = navngiv(new QWidget(this), "knapPanel");

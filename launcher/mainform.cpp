@@ -7,6 +7,8 @@
 #include "components/handling.h"
 #include "components/hint.h"
 #include "components/navngiv.h"
+#include "components/genvejsforrang.h"
+#include "components/tastaturvalg.h"
 #include "components/tilgaengelighed.h"
 #include "platform/fejl.h"
 
@@ -92,6 +94,7 @@ void Tmainform::bygVindue() {
     webEdit2->setFixedWidth(160);
     Button1 = lilleKnap(Panel13, "Button1");
     Button1->setDefaultAction(actionIL);
+    givVinduetsGenvejeForrang(this, {webEdit1, webEdit2});
     bar->addWidget(Button2);
     bar->addWidget(Label1);
     bar->addWidget(webEdit1, 1);
@@ -112,7 +115,10 @@ void Tmainform::bygVindue() {
     auto *venstre = new QVBoxLayout(venstrePanel);
     venstre->setContentsMargins(0, 0, 0, 4);
     gruppenavnLabel = overskrift(venstrePanel, "gruppenavnLabel", QStringLiteral("Valgt gruppe"));
-    Listen = navngiv(new QTreeWidget(venstrePanel), "Listen");
+    // A row reached by the keyboard fills webEdit1 as a click does, so Enter opens it.
+    auto *liste = new Tastaturvalg<QTreeWidget>(venstrePanel);
+    liste->vedTastaturvalg([this] { ListenClick(); });
+    Listen = navngiv(liste, "Listen");
     Listen->setColumnCount(4);
     Listen->setHeaderLabels({QStringLiteral("Dato"), QStringLiteral("Klokken"),
                              QStringLiteral("Besøg"), QStringLiteral("Hjemmeside")});

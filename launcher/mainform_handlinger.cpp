@@ -112,12 +112,13 @@ void Tmainform::bygHandlinger() {
 }
 
 void Tmainform::bygMenu() {
-    // Each entry shows its action's caption, icon and shortcut, and runs the action.
+    // Each entry shows its action's caption, icon and shortcut, and runs the action. The
+    // key is only written beside the caption: bound to the entry as well, it would have two
+    // owners while Button2 has the focus, and Qt runs neither of two matches.
     auto post = [this](const char *navn, Handling *h) {
-        QAction *a = PopupMenu->addAction(h->icon(), h->text());
+        QAction *a = PopupMenu->addAction(
+            h->icon(), h->text() + u'\t' + h->shortcut().toString(QKeySequence::NativeText));
         a->setObjectName(QLatin1String(navn));
-        a->setShortcut(h->shortcut());
-        a->setShortcutContext(Qt::WidgetShortcut); // shown only; the action owns the key
         Hint::saet(a, h->statusTip());
         connect(a, &QAction::triggered, h, [h] { medFejlrapport([h] { h->Execute(); }); });
         return a;
