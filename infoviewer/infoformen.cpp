@@ -30,8 +30,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>

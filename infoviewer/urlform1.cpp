@@ -1,9 +1,9 @@
 #include "infoviewer/urlform1.h"
 
 #include "components/handling.h"
-#include "components/tastaturvalg.h"
 #include "components/hint.h"
 #include "components/navngiv.h"
+#include "components/tastaturvalg.h"
 #include "components/tilgaengelighed.h"
 #include "infoviewer/infoformen.h"
 #include "launcher/mainform.h"

@@ -2,12 +2,12 @@
 
 #include "components/systray.h"
 
+#include "components/genvejsforrang.h"
 #include "components/gitterdelegat.h"
 #include "components/gruppedelegat.h"
 #include "components/handling.h"
 #include "components/hint.h"
 #include "components/navngiv.h"
-#include "components/genvejsforrang.h"
 #include "components/tastaturvalg.h"
 #include "components/tilgaengelighed.h"
 #include "platform/fejl.h"
