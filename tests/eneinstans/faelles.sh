@@ -8,11 +8,13 @@ fail() {
 
 ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# Waits up to the seconds for the program's socket in the folder and prints its path.
+# Waits up to the seconds for the program's socket in the folder and prints its path;
+# gives up when the program started last ($pid) has ended.
 socket_in() {
     local s
     for _ in $(seq 1 $(($2 * 10))); do
         for s in "$1"/ankerhus-*; do [ -S "$s" ] && { echo "$s"; return 0; }; done
+        kill -0 "$pid" 2>/dev/null || return 1
         sleep 0.1
     done
     return 1

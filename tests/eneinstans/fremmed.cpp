@@ -4,6 +4,7 @@
 // Plain POSIX, so it runs as any user without a home or a display.
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -82,6 +83,7 @@ int send(const char *sti, const char *linje) {
 } // namespace
 
 int main(int argc, char **argv) {
+    std::signal(SIGPIPE, SIG_IGN); // a peer that hangs up is reported, not fatal
     if (argc == 4 && std::strcmp(argv[1], "lyt") == 0)
         return lyt(argv[2], argv[3]);
     if (argc == 4 && std::strcmp(argv[1], "send") == 0)

@@ -26,14 +26,15 @@ oprydning() {
     for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null || true; done
     [ -n "$gammel" ] && rm -f "$gammel"
     for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
-    if id "$konto" >/dev/null 2>&1; then
-        userdel "$konto" || echo "WARNING: could not remove account $konto"
-    fi
     rm -rf "$dir"
+    if id "$konto" >/dev/null 2>&1 && ! userdel "$konto"; then
+        echo "FAIL: account $konto not removed"
+        exit 1
+    fi
 }
 trap oprydning EXIT
 useradd --system --no-create-home --user-group --shell /usr/sbin/nologin "$konto"
-som_fremmed() { setpriv --reuid="$konto" --regid="$konto" --init-groups -- "$@"; }
+som_fremmed=(setpriv --reuid="$konto" --regid="$konto" --init-groups --)
 
 export HOME=$dir/home QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$dir/run
 unset XDG_CACHE_HOME
@@ -49,7 +50,8 @@ source "$(dirname "$0")/faelles.sh"
 
 hash=$(printf %s "$HOME/Ankerhusmappe" | sha1sum | cut -c1-12)
 lyt_som_fremmed() { # socket path: a listener of the other account; sets lytter
-    som_fremmed "$f/fremmed" lyt "$1" "$f/log" >"$f/lyt.out" 2>&1 &
+    # setpriv becomes the listener itself, so its pid is the one to end.
+    "${som_fremmed[@]}" "$f/fremmed" lyt "$1" "$f/log" >"$f/lyt.out" 2>&1 &
     lytter=$!
     pids+=("$lytter")
     for _ in $(seq 1 50); do grep -q lytter "$f/lyt.out" 2>/dev/null && return 0; sleep 0.1; done
@@ -62,15 +64,19 @@ gammel=/tmp/ankerhus-$(id -u)-$hash
 lyt_som_fremmed "$gammel"
 [ "$(stat -c %U "$gammel")" = "$konto" ] || fail "listener socket not the other account's"
 start first
-sock=$(socket_in "$XDG_RUNTIME_DIR" 30) || fail "the program did not start its own channel"
+if ! sock=$(socket_in "$XDG_RUNTIME_DIR" 30); then
+    kill -0 "$pid" 2>/dev/null || fail "the program ended at once; the other account received: $(cat "$f/log" 2>/dev/null)"
+    fail "the program did not start its own channel"
+fi
 sleep 1
-kill -0 "$pid" || fail "the program ended: $(cat "$dir/first.err")"
+kill -0 "$pid" || fail "the program ended"
 second_start
 second_start
 modtaget
 kill -TERM "$pid"
 wait "$pid" || fail "exit code $?"
 kill -KILL "$lytter"
+wait "$lytter" 2>/dev/null || true
 
 # 2. The stranger's socket where the program's own belongs (only root can put it there).
 lyt_som_fremmed "$f/sokkel"
@@ -88,8 +94,8 @@ modtaget
 # 3. The other account reaches the socket anyway: refused by the program itself.
 chmod 711 "$XDG_RUNTIME_DIR"
 chmod 777 "$sock"
-svar=$(som_fremmed "$f/fremmed" send "$sock" "ankerhus1 vis")
-[ "$svar" = "svar: " ] || fail "the other account got an answer: $svar"
+svar=$("${som_fremmed[@]}" "$f/fremmed" send "$sock" "ankerhus1 vis")
+[[ $svar != *ankerhus1* ]] || fail "the other account got an answer: $svar"
 grep -q "^ankerhus: forbindelse afvist: .*anden bruger (uid $(id -u "$konto"))" "$dir/stranger.err" ||
     fail "the refusal was not logged"
 kill -0 "$pid" || fail "the program ended"
