@@ -2,7 +2,8 @@
 // What a start sends the running copy, and its answer: one line each,
 // "ankerhus1 <art> [argument]". The first word names the version of the format, so a
 // changed format is refused rather than misread; the argument is percent-encoded UTF-8,
-// so any text (a file path, a search text) fits on the one line.
+// so any text (a file path, a search text) fits on the one line. A connection carries one
+// request and its answer.
 
 #include <QByteArray>
 #include <QString>
