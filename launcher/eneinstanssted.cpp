@@ -52,7 +52,7 @@ bool peerOplysninger(int fd, ucred *peer) {
            laengde == sizeof(*peer);
 }
 
-QString privatMappe(QString *fejl, QString *note) {
+QString privatMappe(QString &fejl, QString *note) {
     const QString runtime = absolutMiljoesti("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty()) {
         const QString grund = kontroller(runtime);
@@ -68,14 +68,14 @@ QString privatMappe(QString *fejl, QString *note) {
     QDir().mkpath(cache);
     // Created closed; one that already exists is checked, never opened up or taken over.
     if (::mkdir(QFile::encodeName(egen).constData(), 0700) != 0 && errno != EEXIST) {
-        *fejl = QStringLiteral("%1: %2").arg(egen, QString::fromLocal8Bit(std::strerror(errno)));
+        fejl = QStringLiteral("%1: %2").arg(egen, QString::fromLocal8Bit(std::strerror(errno)));
         return {};
     }
-    *fejl = kontroller(egen);
-    return fejl->isEmpty() ? egen : QString();
+    fejl = kontroller(egen);
+    return fejl.isEmpty() ? egen : QString();
 }
 
-QString eneinstansSti(const QString &dataRod, QString *fejl, QString *note) {
+QString eneinstansSti(const QString &dataRod, QString &fejl, QString *note) {
     const QString mappe = privatMappe(fejl, note);
     if (mappe.isEmpty())
         return {};
@@ -83,7 +83,7 @@ QString eneinstansSti(const QString &dataRod, QString *fejl, QString *note) {
     const QByteArray hash = QCryptographicHash::hash(dataRod.toUtf8(), QCryptographicHash::Sha1);
     const QString sti = mappe + QStringLiteral("/ankerhus-") + QString::fromLatin1(hash.toHex().left(12));
     if (QFile::encodeName(sti).size() >= qsizetype(sizeof(sockaddr_un::sun_path))) {
-        *fejl = QStringLiteral("%1: stien er for lang til en sokkel").arg(sti);
+        fejl = QStringLiteral("%1: stien er for lang til en sokkel").arg(sti);
         return {};
     }
     return sti;

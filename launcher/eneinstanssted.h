@@ -19,10 +19,10 @@ bool peerOplysninger(int fd, ucred *peer);
 
 // The user's private folder for the socket: $XDG_RUNTIME_DIR when it is the user's own
 // with no access for others, otherwise "ankerhus" in the user's cache folder, created
-// with mode 0700 and checked like the other. Empty, with the reason in *fejl, when
+// with mode 0700 and checked like the other. Empty, with the reason in fejl, when
 // neither can be used; *note tells why the runtime folder was passed over.
-QString privatMappe(QString *fejl, QString *note = nullptr);
+QString privatMappe(QString &fejl, QString *note = nullptr);
 
 // The socket's path for the current user over this data root, in the private folder;
-// empty with the reason in *fejl when there is no private folder.
-QString eneinstansSti(const QString &dataRod, QString *fejl, QString *note = nullptr);
+// empty with the reason in fejl when there is no private folder.
+QString eneinstansSti(const QString &dataRod, QString &fejl, QString *note = nullptr);

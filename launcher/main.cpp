@@ -21,7 +21,7 @@ int main(int argc, char **argv) {
 
     const Miljoe miljoe = Miljoe::system();
     QString fejl, note;
-    const QString sti = eneinstansSti(miljoe.dataRod, &fejl, &note);
+    const QString sti = eneinstansSti(miljoe.dataRod, fejl, &note);
     if (!note.isEmpty())
         eneinstansMeld(note);
     if (sti.isEmpty())

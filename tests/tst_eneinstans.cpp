@@ -60,6 +60,7 @@ private slots:
     void privatMappe_fallbackCreatedClosed_data();
     void privatMappe_fallbackCreatedClosed();
     void privatMappe_openFallback_isRefusedNotOpenedUp();
+    void sti_tooLongForASocket_isRefusedWithItsReason();
     void socketInRuntimeFolder_closedToOthers();
     void secondStart_handsOverWithinASecond();
     void staleSocket_isReplacedAtOnce();
@@ -69,7 +70,7 @@ private slots:
 private:
     QTemporaryDir *m_hjem = nullptr;
     QString runtime() const { return m_hjem->filePath("run"); }
-    QString sti() const { return eneinstansSti(m_hjem->filePath("Ankerhusmappe"), &m_fejl); }
+    QString sti() const { return eneinstansSti(m_hjem->filePath("Ankerhusmappe"), m_fejl); }
     mutable QString m_fejl;
 };
 
@@ -181,9 +182,9 @@ void TstEneinstans::mappe() {
 
 void TstEneinstans::privatMappe_runtimeFolderWhenPrivate() {
     QString fejl, note;
-    QCOMPARE(privatMappe(&fejl, &note), runtime());
+    QCOMPARE(privatMappe(fejl, &note), runtime());
     QVERIFY(note.isEmpty());
-    const QString s = eneinstansSti(m_hjem->filePath("Ankerhusmappe"), &fejl);
+    const QString s = eneinstansSti(m_hjem->filePath("Ankerhusmappe"), fejl);
     QVERIFY(s.startsWith(runtime() + "/ankerhus-"));
 }
 
@@ -212,7 +213,7 @@ void TstEneinstans::privatMappe_fallbackCreatedClosed() {
     }
     ::umask(0); // the folder's mode must not depend on the caller's mask
     QString fejl, fundetNote;
-    const QString mappe = privatMappe(&fejl, &fundetNote);
+    const QString mappe = privatMappe(fejl, &fundetNote);
     ::umask(022);
     QCOMPARE(mappe, m_hjem->filePath("cache/ankerhus"));
     QVERIFY2(fejl.isEmpty(), qPrintable(fejl));
@@ -226,12 +227,20 @@ void TstEneinstans::privatMappe_openFallback_isRefusedNotOpenedUp() {
     QVERIFY(QDir().mkpath(egen));
     QVERIFY(::chmod(QFile::encodeName(egen).constData(), 0777) == 0);
     QString fejl;
-    QVERIFY(privatMappe(&fejl).isEmpty());
+    QVERIFY(privatMappe(fejl).isEmpty());
     QVERIFY2(fejl.contains("andre har adgang"), qPrintable(fejl));
     QVERIFY(sti().isEmpty());
     QCOMPARE(tilstand(egen) & 07777, mode_t(0777));
     // Without a private place the program runs unguarded instead of refusing to start.
     QVERIFY(Eneinstans(QString()).overtag());
+}
+
+void TstEneinstans::sti_tooLongForASocket_isRefusedWithItsReason() {
+    const QString dyb = runtime() + '/' + QString(120, 'd');
+    QVERIFY(::mkdir(QFile::encodeName(dyb).constData(), 0700) == 0);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dyb));
+    QVERIFY(sti().isEmpty());
+    QVERIFY2(m_fejl.contains("for lang til en sokkel"), qPrintable(m_fejl));
 }
 
 void TstEneinstans::socketInRuntimeFolder_closedToOthers() {

@@ -22,18 +22,23 @@ dir=$(mktemp -d)
 konto=ankfremmed$$
 pids=()
 gammel=
+oprettet=
 oprydning() {
     for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null || true; done
     [ -n "$gammel" ] && rm -f "$gammel"
     for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
     rm -rf "$dir"
-    if id "$konto" >/dev/null 2>&1 && ! userdel "$konto"; then
+    if [ -n "$oprettet" ] && ! userdel "$konto"; then
         echo "FAIL: account $konto not removed"
         exit 1
     fi
 }
 trap oprydning EXIT
-useradd --system --no-create-home --user-group --shell /usr/sbin/nologin "$konto"
+if ! useradd --system --no-create-home --user-group --shell /usr/sbin/nologin "$konto"; then
+    echo "SKIP: could not create the account $konto"
+    exit 77
+fi
+oprettet=1
 som_fremmed=(setpriv --reuid="$konto" --regid="$konto" --init-groups --)
 
 export HOME=$dir/home QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$dir/run
