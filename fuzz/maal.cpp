@@ -4,6 +4,7 @@
 #include "components/struktur.h"
 #include "infoviewer/soegning.h"
 #include "launcher/element.h"
+#include "launcher/eneinstansbesked.h"
 #include "launcher/hovedopt.h"
 #include "launcher/lagerregler.h"
 #include "platform/adresse.h"
@@ -388,12 +389,33 @@ QString maalAdresse(const uint8_t *data, size_t stoerrelse) {
     return {};
 }
 
+QString maalKanal(const uint8_t *data, size_t stoerrelse) {
+    const QByteArray linje = somBytes(data, stoerrelse);
+    if (const std::optional<Kanallinje> l = laesLinje(linje)) {
+        if (linje.size() >= kMaksLinje)
+            return QStringLiteral("en linje over grænsen godtaget");
+        if (linje.contains('\n') || linje.contains('\r'))
+            return QStringLiteral("et linjeskift godtaget inde i linjen");
+        // Encoded again, the line must read the same (when it still fits).
+        const QByteArray igen = kodLinje(l->art, l->argument);
+        const std::optional<Kanallinje> l2 = laesLinje(igen.chopped(1));
+        if (igen.size() <= kMaksLinje && (!l2 || l2->art != l->art || l2->argument != l->argument))
+            return QStringLiteral("linjen kodet igen læses anderledes");
+    }
+    if (const std::optional<Anmodning> a = fortolkAnmodning(linje)) {
+        const std::optional<Anmodning> b = fortolkAnmodning(kodAnmodning(*a).chopped(1));
+        if (!b || b->art != a->art || b->argument != a->argument)
+            return QStringLiteral("anmodningen kodet igen læses anderledes");
+    }
+    return {};
+}
+
 const QList<Fuzznavn> &alleFuzzmaal() {
     static const QList<Fuzznavn> alle = {
         {"element", maalElement},   {"elementfil", maalElementfil}, {"liste", maalListe},
         {"hovedopt", maalHovedopt}, {"adminopt", maalAdminopt},     {"infoopt", maalInfoopt},
         {"urlopt", maalUrlopt},     {"struktur", maalStruktur},     {"soegning", maalSoegning},
-        {"navne", maalNavne},       {"adresse", maalAdresse},
+        {"navne", maalNavne},       {"adresse", maalAdresse},       {"kanal", maalKanal},
     };
     return alle;
 }

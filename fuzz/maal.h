@@ -29,6 +29,8 @@ QString maalSoegning(const uint8_t *data, size_t stoerrelse);
 // The bytes as UTF-16 code units: a name the user gives, and an address.
 QString maalNavne(const uint8_t *data, size_t stoerrelse);
 QString maalAdresse(const uint8_t *data, size_t stoerrelse);
+// One line as the running copy receives it from another start.
+QString maalKanal(const uint8_t *data, size_t stoerrelse);
 
 // Between the structure file and the data file in maalStruktur's input.
 inline constexpr char kSkilleData[] = "\n#DATA#\n";

@@ -1,41 +1,143 @@
 #include "launcher/eneinstans.h"
 
-#include <QCryptographicHash>
+#include "launcher/eneinstansbesked.h"
+#include "launcher/eneinstanssted.h"
+
+#include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
+#include <QVariant>
 
 #include <unistd.h>
 
-QString eneinstansNoegle(const QString &dataRod) {
-    // Per user and data root: a test in a home of its own never meets the user's program.
-    const QByteArray hash = QCryptographicHash::hash(dataRod.toUtf8(), QCryptographicHash::Sha1);
-    return QStringLiteral("ankerhus-%1-%2").arg(::geteuid()).arg(QString::fromLatin1(hash.toHex().left(12)));
+void eneinstansMeld(const QString &tekst) {
+    qWarning().noquote() << QStringLiteral("ankerhus: %1").arg(tekst);
 }
 
-Eneinstans::Eneinstans(const QString &noegle, QObject *ejer) : QObject(ejer), m_noegle(noegle) {}
+Eneinstans::Eneinstans(const QString &sti, QObject *ejer) : QObject(ejer), m_sti(sti) {}
+
+Eneinstans::Kontakt Eneinstans::kontaktKoerende() {
+    QLocalSocket sokkel;
+    sokkel.connectToServer(m_sti);
+    if (!sokkel.waitForConnected(500)) {
+        // Nobody there, or a socket left by a crash: it refuses at once.
+        const auto fejl = sokkel.error();
+        if (fejl == QLocalSocket::ServerNotFoundError || fejl == QLocalSocket::ConnectionRefusedError)
+            return Kontakt::Ingen;
+        eneinstansMeld(QStringLiteral("%1 svarer ikke (%2); starter uden vagt").arg(m_sti, sokkel.errorString()));
+        return Kontakt::Uvis;
+    }
+    ucred peer{};
+    const QString afvisning = peerOplysninger(int(sokkel.socketDescriptor()), &peer)
+                                  ? peerAfvisning(peer, ::geteuid())
+                                  : QStringLiteral("den anden ende kan ikke identificeres");
+    if (!afvisning.isEmpty()) {
+        sokkel.abort(); // nothing is sent to a stranger
+        eneinstansMeld(QStringLiteral("%1 er ikke den kørende Ankerhus: %2; starter alligevel")
+                           .arg(m_sti, afvisning));
+        return Kontakt::Fremmed;
+    }
+    sokkel.write(kodAnmodning({Anmodning::Art::Vis, {}}));
+    // The answer, within a second in all: a hung copy must not hold this start.
+    const QDeadlineTimer frist(1000);
+    sokkel.waitForBytesWritten(int(frist.remainingTime()));
+    QByteArray svar;
+    while (!svar.contains('\n') && svar.size() < 256 &&
+           (sokkel.bytesAvailable() > 0 || sokkel.waitForReadyRead(int(frist.remainingTime()))))
+        svar += sokkel.read(256 - svar.size());
+    const std::optional<Kanallinje> linje = laesLinje(svar.left(svar.indexOf('\n')));
+    if (!svar.contains('\n') || !linje)
+        eneinstansMeld(QStringLiteral("den kørende Ankerhus svarede ikke"));
+    else if (linje->art != kSvarOk)
+        eneinstansMeld(QStringLiteral("den kørende Ankerhus afviste anmodningen"));
+    return Kontakt::Overdraget;
+}
 
 bool Eneinstans::overtag() {
-    {
-        QLocalSocket sokkel;
-        sokkel.connectToServer(m_noegle);
-        if (sokkel.waitForConnected(500)) {
-            sokkel.write("vis\n");
-            sokkel.waitForBytesWritten(500);
-            sokkel.disconnectFromServer();
-            return false;
-        }
+    if (m_sti.isEmpty())
+        return true;
+    switch (kontaktKoerende()) {
+    case Kontakt::Overdraget:
+        return false;
+    case Kontakt::Uvis:
+        return true; // a live socket is never taken from its owner
+    case Kontakt::Ingen:
+    case Kontakt::Fremmed:
+        break;
     }
-    // Nobody answered: a socket left by a crash is stale.
-    QLocalServer::removeServer(m_noegle);
+    QLocalServer::removeServer(m_sti);
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(m_noegle))
-        return true; // cannot guard; run rather than refuse to start
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *s = m_server->nextPendingConnection()) {
-            connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-            emit visOnsket();
-        }
-    });
+    if (!m_server->listen(m_sti)) {
+        // Cannot guard; run rather than refuse to start.
+        eneinstansMeld(QStringLiteral("%1: %2; starter uden vagt").arg(m_sti, m_server->errorString()));
+        return true;
+    }
+    connect(m_server, &QLocalServer::newConnection, this, &Eneinstans::modtag);
     return true;
+}
+
+void Eneinstans::modtag() {
+    while (QLocalSocket *s = m_server->nextPendingConnection()) {
+        connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+        ucred peer{};
+        const QString afvisning = peerOplysninger(int(s->socketDescriptor()), &peer)
+                                      ? peerAfvisning(peer, ::geteuid())
+                                      : QStringLiteral("den anden ende kan ikke identificeres");
+        if (!afvisning.isEmpty()) {
+            eneinstansMeld(QStringLiteral("forbindelse afvist: %1").arg(afvisning));
+            s->abort();
+            s->deleteLater();
+            continue;
+        }
+        s->setReadBufferSize(kMaksLinje);
+        auto *frist = new QTimer(s);
+        frist->setSingleShot(true);
+        connect(frist, &QTimer::timeout, s, [this, s] {
+            if (s->property("besvaret").toBool())
+                s->abort(); // answered, but the other end never left
+            else
+                afvis(s, QStringLiteral("ingen hel linje inden for %1 ms").arg(kTidsfristMs));
+        });
+        frist->start(kTidsfristMs);
+        connect(s, &QLocalSocket::readyRead, this, [this, s] { laes(s); });
+        laes(s); // what came with the connection
+    }
+}
+
+void Eneinstans::laes(QLocalSocket *s) {
+    if (s->property("besvaret").toBool())
+        return;
+    const QByteArray set = s->peek(kMaksLinje);
+    const qsizetype slut = set.indexOf('\n');
+    if (slut < 0) {
+        if (set.size() >= kMaksLinje)
+            afvis(s, QStringLiteral("anmodning over %1 byte").arg(kMaksLinje));
+        return;
+    }
+    const QByteArray linje = s->read(slut + 1).chopped(1);
+    QString grund;
+    const std::optional<Anmodning> anmodning = fortolkAnmodning(linje, &grund);
+    if (!anmodning) {
+        afvis(s, grund);
+        return;
+    }
+    s->setProperty("besvaret", true);
+    s->write(kodLinje(kSvarOk));
+    s->disconnectFromServer();
+    switch (anmodning->art) {
+    case Anmodning::Art::Vis:
+        emit visOnsket();
+        break;
+    }
+}
+
+void Eneinstans::afvis(QLocalSocket *s, const QString &grund) {
+    if (s->property("besvaret").toBool())
+        return;
+    s->setProperty("besvaret", true);
+    eneinstansMeld(QStringLiteral("anmodning afvist: %1").arg(grund));
+    s->write(kodLinje(kSvarAfvist));
+    s->disconnectFromServer();
 }

@@ -1,6 +1,7 @@
 #include "launcher/Ankerhus.h"
 #include "launcher/applikation.h"
 #include "launcher/eneinstans.h"
+#include "launcher/eneinstanssted.h"
 #include "launcher/mainform.h"
 #include "launcher/signaler.h"
 
@@ -19,7 +20,13 @@ int main(int argc, char **argv) {
     app.setQuitOnLastWindowClosed(false);
 
     const Miljoe miljoe = Miljoe::system();
-    Eneinstans eneinstans(eneinstansNoegle(miljoe.dataRod));
+    QString fejl, note;
+    const QString sti = eneinstansSti(miljoe.dataRod, fejl, &note);
+    if (!note.isEmpty())
+        eneinstansMeld(note);
+    if (sti.isEmpty())
+        eneinstansMeld(QStringLiteral("ingen privat mappe til kanalen (%1); starter uden vagt").arg(fejl));
+    Eneinstans eneinstans(sti);
     if (!eneinstans.overtag())
         return 0;
 
