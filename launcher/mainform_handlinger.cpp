@@ -9,6 +9,7 @@
 #include "platform/adresse.h"
 #include "platform/fejl.h"
 #include "platform/filer.h"
+#include "platform/navne.h"
 
 #include <QEvent>
 #include <QIcon>
@@ -167,6 +168,13 @@ void Tmainform::hurtigIndsaet() {
         visBesked(QStringLiteral("Der mangler en gyldig webadresse!"));
         return;
     }
+    // Refused like the checks above: told, and both fields kept for a correction.
+    if (!gyldigtNytNavn(navn)) {
+        visBesked(ugyldigtNavnTekst());
+        return;
+    }
+    if (gruppemappeEllerBesked().isEmpty())
+        return;
     insertElement(adresse, navn);
     webEdit1->clear();
     webEdit2->clear();
