@@ -66,6 +66,7 @@ public:
     // The current group's folder, or a message and empty when it has none: an insert
     // into it is refused.
     QString gruppemappeEllerBesked();
+    static QString ingenGruppemappeTekst();
     // The overwrite question of inserting an element; true on "Ja".
     static bool maaOverskrive(const QString &navn);
     // Starts the chosen browser, or the other one, if one is installed.

@@ -43,10 +43,12 @@ QString Tmainform::gruppemappe(const QString &navn) const {
     return kasseblindSti(programdir, navn);
 }
 
+QString Tmainform::ingenGruppemappeTekst() { return QStringLiteral("Den valgte gruppe har ingen mappe."); }
+
 QString Tmainform::gruppemappeEllerBesked() {
     const QString mappe = gruppemappe(gruppenavn);
     if (mappe.isEmpty() || !mappeFindes(mappe)) {
-        visBesked(QStringLiteral("Den valgte gruppe har ingen mappe."));
+        visBesked(ingenGruppemappeTekst());
         return {};
     }
     return mappe;

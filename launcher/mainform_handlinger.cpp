@@ -173,8 +173,12 @@ void Tmainform::hurtigIndsaet() {
         visBesked(ugyldigtNavnTekst());
         return;
     }
-    if (gruppemappeEllerBesked().isEmpty())
+    // A group whose name cannot be a folder name takes no element. (A folder that is
+    // missing shows as the write's own error, the fields kept as well.)
+    if (gruppemappe(gruppenavn).isEmpty()) {
+        visBesked(ingenGruppemappeTekst());
         return;
+    }
     insertElement(adresse, navn);
     webEdit1->clear();
     webEdit2->clear();

@@ -397,7 +397,6 @@ void TstHovedvindue::quickInsert_groupNameNoFolderName_toldAndFieldsKept_data() 
     QTest::addColumn<QString>("gruppenavn");
     QTest::newRow("slash") << "Sport/Fodbold";
     QTest::newRow("dot dot") << "..";
-    QTest::newRow("folder gone") << "Væk";
 }
 
 void TstHovedvindue::quickInsert_groupNameNoFolderName_toldAndFieldsKept() {
