@@ -73,7 +73,8 @@ void Tmainform::webUrlBeforeBrowse() {
         return;
     }
     registrerBrug(i);
-    // Other failures show in the browser itself; only a missing application is told here.
+    // No application after all (it could not be started): told too. The use was written
+    // before the open and stays; other results of the open are not reported.
     if (m_miljoe.skal->aabn(adresse) == Skalkode::IngenTilknytning)
         ErrorInfo(Skalkode::IngenTilknytning);
 }
