@@ -162,8 +162,6 @@ private:
     void designBoxChange();
     // The element chosen in programBoks, or -1.
     int valgtElement() const;
-    // The current group's folder, or a message and empty when it has none.
-    QString gruppemappeEllerBesked();
 
     Tmainform *m_hoved;
     QList<class QTreeWidgetItem *> m_nyeElementer;

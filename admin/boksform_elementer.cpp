@@ -22,15 +22,6 @@ int Tboksform::valgtElement() const {
     return i < m_hoved->Web.size() ? i : -1;
 }
 
-QString Tboksform::gruppemappeEllerBesked() {
-    const QString mappe = m_hoved->gruppemappe(m_hoved->gruppenavn);
-    if (mappe.isEmpty() || !mappeFindes(mappe)) {
-        visBesked(QStringLiteral("Den valgte gruppe har ingen mappe."));
-        return {};
-    }
-    return mappe;
-}
-
 void Tboksform::InsertElement() {
     if (m_hoved->gruppenavn.isEmpty())
         return;
@@ -59,11 +50,11 @@ void Tboksform::InsertElement() {
             return;
         }
     }
-    if (!gyldigtNavn(navn)) {
+    if (!gyldigtNytNavn(navn)) {
         visBesked(ugyldigtNavnTekst());
         return;
     }
-    if (gruppemappeEllerBesked().isEmpty())
+    if (m_hoved->gruppemappeEllerBesked().isEmpty())
         return;
     m_hoved->insertElement(adresse, navn);
     FilnavnEdit->clear();
@@ -105,11 +96,11 @@ void Tboksform::RedigerNavn() {
         visBesked(QStringLiteral("Valgte element er det oprindelige.\rDet bliver derfor ikke opdateret."));
         return;
     }
-    if (nytNavn && !gyldigtNavn(navn)) {
+    if (nytNavn && !gyldigtNytNavn(navn)) {
         visBesked(ugyldigtNavnTekst());
         return;
     }
-    const QString mappe = gruppemappeEllerBesked();
+    const QString mappe = m_hoved->gruppemappeEllerBesked();
     if (mappe.isEmpty())
         return;
     const QString gammelFil = kasseblindSti(mappe, rec.Navn + QStringLiteral(".txt"));

@@ -26,10 +26,7 @@ void Tboksform::SkiftGruppe() {
     m_hoved->loadGruppefil();
     const QString navn = m_hoved->gruppenavn;
     valgtGruppeEdit->setText(navn);
-    if (m_hoved->funkNo == 0)
-        m_hoved->gruppenavn0 = navn;
-    else
-        m_hoved->gruppenavn1 = navn;
+    m_hoved->huskGruppe();
     gruppeEdit->setText(navn);
     gNameEdit->setText(navn);
     m_hoved->gruppenavnLabel->setText(navn);
@@ -47,7 +44,7 @@ void Tboksform::gruppeBoksClick() {
 
 void Tboksform::NyGruppe() {
     const QString navn = gEdit->text();
-    if (!gyldigtNavn(navn)) {
+    if (!gyldigtNytNavn(navn)) {
         visBesked(ugyldigtNavnTekst());
         return;
     }
@@ -92,7 +89,7 @@ void Tboksform::RedigerGruppe() {
         visBesked(QStringLiteral("Gruppen findes ikke i gruppelisten."));
         return;
     }
-    if (!gyldigtNavn(ny)) {
+    if (!gyldigtNytNavn(ny)) {
         visBesked(ugyldigtNavnTekst());
         return;
     }
@@ -119,6 +116,7 @@ void Tboksform::RedigerGruppe() {
         throw;
     }
     m_hoved->gruppenavn = ny;
+    m_hoved->huskGruppe();
     m_hoved->gruppeDir = nyMappe;
     visGrupper(liste);
     m_hoved->visGruppeliste(liste);

@@ -10,6 +10,7 @@
 #include "platform/filer.h"
 #include "platform/navne.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -60,7 +61,8 @@ void Tboksform::startProgTimerTimer() {
             startProgTimer->stop();
             SPtimerCount = 0;
             const QString aDirname = m_hoved->miljoe().autostartMappe;
-            if (!mappeFindes(aDirname)) {
+            // A fresh account has no autostart folder yet; the desktop reads it once made.
+            if (!mappeFindes(aDirname) && !QDir().mkpath(aDirname)) {
                 visBesked(QStringLiteral("Startup-mappen kunne ikke findes.\r"));
                 return;
             }

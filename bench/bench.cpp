@@ -5,6 +5,7 @@
 #include "infoviewer/infoformen.h"
 #include "launcher/Ankerhus.h"
 #include "launcher/mainform.h"
+#include "platform/besoegsformat.h"
 #include "platform/modalsvar.h"
 #include "platform/tekstfil.h"
 
@@ -144,8 +145,8 @@ int main(int argc, char **argv) {
     m.brugernavn = QStringLiteral("bench");
     m.ur = [] { return QDateTime::currentDateTime(); };
     m.lokalitet = QLocale::system();
-    m.datoFormat = m.lokalitet.dateFormat(QLocale::ShortFormat);
-    m.tidFormat = m.lokalitet.timeFormat(QLocale::LongFormat);
+    m.datoFormat = besoegsformater(m.lokalitet).dato;
+    m.tidFormat = besoegsformater(m.lokalitet).tid;
     m.skal = std::make_shared<StilleSkal>();
     opretVinduer(m);
     const QString program = m.dataRod + QStringLiteral("/bench/Program/");

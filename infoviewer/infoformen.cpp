@@ -260,7 +260,12 @@ void Tinfoformen::saetBrowser(Browserflade *browser) {
     Web->widget()->setAccessibleName(QStringLiteral("Informationsside"));
     Web->nytVindue = [this] { return globalUrl; }; // WebNewWindow2
     connect(Web, &Browserflade::BeforeNavigate2, this, [this] { htmlDoc = false; });
-    connect(Web, &Browserflade::DocumentComplete, this, [this] { htmlDoc = true; });
+    connect(Web, &Browserflade::DocumentComplete, this, [this] {
+        htmlDoc = true;
+        // The page shown, opened again, loads without a new title: the address box must
+        // still show its name instead of text typed in the meantime.
+        Edit->setText(Web->LocationName());
+    });
     connect(Web, &Browserflade::TitleChange, this, [this] { WebTitleChange(); });
     connect(Web, &Browserflade::MouseOver, this, [this](const MusOver &m) { Document_OnMouseOver(m); });
 }

@@ -4,6 +4,7 @@
 #include "platform/tekstfil.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 bool ordtegn(QChar c) { return c.isLetterOrNumber(); }
@@ -53,7 +54,11 @@ QString navnUdenEndelse(const QString &sti) {
 Soegeresultat findDokumenter(const QString &mappe, const QString &ord) {
     Soegeresultat r;
     for (const QString &navn : listMappe(mappe, Indhold::Filer)) {
-        const Tekstlaesning t = laesTekst(mappe + kSep + navn);
+        const QString sti = mappe + kSep + navn;
+        // A link to nothing is no page; it must not end the search of the pages after it.
+        if (QFileInfo(sti).isSymLink() && !QFileInfo::exists(sti))
+            continue;
+        const Tekstlaesning t = laesTekst(sti);
         if (!t.ok) {
             r.afbrudt = true;
             break;

@@ -16,5 +16,6 @@ struct Soegeresultat {
     bool afbrudt = false; // a file could not be read; the names found before it stand
 };
 
-// Searches the files lying directly in `mappe` (never its sub-folders) for `ord`.
+// Searches the files lying directly in `mappe` (never its sub-folders) for `ord`. A
+// symbolic link to nothing is passed over; any other file that cannot be read ends it.
 Soegeresultat findDokumenter(const QString &mappe, const QString &ord);

@@ -9,6 +9,7 @@
 #include "infoviewer/urlform1.h"
 #include "launcher/indhold.h"
 #include "launcher/mainform.h"
+#include "platform/besoegsformat.h"
 #include "platform/filer.h"
 #include "platform/stil.h"
 
@@ -28,8 +29,9 @@ Miljoe Miljoe::system() {
     m.brugernavn = systemetsBrugernavn();
     m.ur = [] { return QDateTime::currentDateTime(); };
     m.lokalitet = QLocale::system();
-    m.datoFormat = m.lokalitet.dateFormat(QLocale::ShortFormat);
-    m.tidFormat = m.lokalitet.timeFormat(QLocale::LongFormat);
+    const Besoegsformater formater = besoegsformater(m.lokalitet);
+    m.datoFormat = formater.dato;
+    m.tidFormat = formater.tid;
     m.skal = std::make_shared<SystemSkal>();
     m.autostartMappe = QDir::homePath() + QStringLiteral("/.config/autostart");
     m.programfil = QCoreApplication::applicationFilePath();

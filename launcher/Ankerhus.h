@@ -16,8 +16,8 @@ struct Miljoe {
     QString brugernavn; // the user's name; empty when the system has none
     std::function<QDateTime()> ur;
     QLocale lokalitet;  // the regional settings the formats come from
-    QString datoFormat; // the system's short date format
-    QString tidFormat;  // the system's long time format
+    QString datoFormat; // the system's short date format, where it fits (besoegsformater)
+    QString tidFormat;  // the system's long time format, where it begins with the hour
     std::shared_ptr<Skal> skal;
     QString autostartMappe; // where a desktop entry starts a program at login
     QString programfil;     // the running program's own file

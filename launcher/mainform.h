@@ -50,6 +50,9 @@ public:
     void GemWeb();
     void insertElement(const QString &aUrl, const QString &aNavn);
     void deleteGruppefil();
+    // The current group becomes the one remembered for the current collection, so a
+    // switch of collection and back, and main.txt, name what the user sees now.
+    void huskGruppe();
     // The collection switch: programs when `programmer`, else web pages.
     void skiftSamling(bool programmer);
     // Writes the group list in the encoding it was read in.
@@ -60,6 +63,10 @@ public:
     // The folder of a group of the current collection, found ignoring case; empty for a
     // name that cannot be a folder name.
     QString gruppemappe(const QString &navn) const;
+    // The current group's folder, or a message and empty when it has none: an insert
+    // into it is refused.
+    QString gruppemappeEllerBesked();
+    static QString ingenGruppemappeTekst();
     // The overwrite question of inserting an element; true on "Ja".
     static bool maaOverskrive(const QString &navn);
     // Starts the chosen browser, or the other one, if one is installed.

@@ -43,6 +43,17 @@ QString Tmainform::gruppemappe(const QString &navn) const {
     return kasseblindSti(programdir, navn);
 }
 
+QString Tmainform::ingenGruppemappeTekst() { return QStringLiteral("Den valgte gruppe har ingen mappe."); }
+
+QString Tmainform::gruppemappeEllerBesked() {
+    const QString mappe = gruppemappe(gruppenavn);
+    if (mappe.isEmpty() || !mappeFindes(mappe)) {
+        visBesked(ingenGruppemappeTekst());
+        return {};
+    }
+    return mappe;
+}
+
 void Tmainform::setMappe() {
     if (funkNo != 0) {
         programdir = programdir1;
@@ -175,9 +186,17 @@ void Tmainform::deleteGruppefil() {
             visBesked(QStringLiteral("Gruppens mappe kunne ikke flyttes til papirkurven."));
     }
     gruppenavn.clear();
+    huskGruppe();
     loadGruppefil();
     if (m_admin)
         m_admin->loadBokse();
+}
+
+void Tmainform::huskGruppe() {
+    if (funkNo != 0)
+        gruppenavn1 = gruppenavn;
+    else
+        gruppenavn0 = gruppenavn;
 }
 
 void Tmainform::skiftSamling(bool programmer) {

@@ -9,6 +9,7 @@
 #include "platform/adresse.h"
 #include "platform/fejl.h"
 #include "platform/filer.h"
+#include "platform/navne.h"
 
 #include <QEvent>
 #include <QIcon>
@@ -166,6 +167,17 @@ void Tmainform::hurtigIndsaet() {
     }
     if (funkNo == 0 && !gyldigAdresse(adresse)) {
         visBesked(QStringLiteral("Der mangler en gyldig webadresse!"));
+        return;
+    }
+    // Refused like the checks above: told, and both fields kept for a correction.
+    if (!gyldigtNytNavn(navn)) {
+        visBesked(ugyldigtNavnTekst());
+        return;
+    }
+    // A group whose name cannot be a folder name takes no element. (A folder that is
+    // missing shows as the write's own error, the fields kept as well.)
+    if (gruppemappe(gruppenavn).isEmpty()) {
+        visBesked(ingenGruppemappeTekst());
         return;
     }
     insertElement(adresse, navn);

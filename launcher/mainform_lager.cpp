@@ -89,6 +89,7 @@ void Tmainform::gemLagerlister() {
     lagerliste = nytLager;
     if (!gruppenavn.isEmpty() && !indeholderNavn(nyeGrupper, gruppenavn)) {
         gruppenavn.clear();
+        huskGruppe();
         gruppenavnLabel->setText(QString());
         m_admin->tomGruppefelter();
         Listen->clear();

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
+#include <limits>
+
 void Tmainform::ListenDblClick() {
     if (valgtRaekke() < 0)
         return;
@@ -30,7 +32,8 @@ void Tmainform::registrerBrug(int i) {
     const QDateTime nu = m_miljoe.ur();
     e.dato = m_miljoe.lokalitet.toString(nu.date(), m_miljoe.datoFormat).left(10);
     e.klokken = m_miljoe.lokalitet.toString(nu.time(), m_miljoe.tidFormat).left(5);
-    e.Visits += 1;
+    if (e.Visits < std::numeric_limits<qint32>::max()) // the count stops at its maximum
+        e.Visits += 1;
     try {
         GemWeb();
     } catch (...) {
@@ -64,8 +67,16 @@ void Tmainform::webUrlBeforeBrowse() {
         visBesked(QStringLiteral("Der mangler en gyldig webadresse!"));
         return;
     }
+    // With nothing on the desktop to open it, the page would not open: no visit counts.
+    if (!m_miljoe.skal->harProgramTil(adresse)) {
+        ErrorInfo(Skalkode::IngenTilknytning);
+        return;
+    }
     registrerBrug(i);
-    m_miljoe.skal->aabn(adresse); // a page that cannot be opened gives no message
+    // No application after all (it could not be started): told too. The use was written
+    // before the open and stays; other results of the open are not reported.
+    if (m_miljoe.skal->aabn(adresse) == Skalkode::IngenTilknytning)
+        ErrorInfo(Skalkode::IngenTilknytning);
 }
 
 void Tmainform::runFilname(const QString &aFilename) {

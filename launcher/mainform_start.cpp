@@ -95,18 +95,12 @@ void Tmainform::hentOpt() {
         gruppenavn = mappeFindes(standardgruppe) ? QStringLiteral("Underholdning") : QString();
         funkNo = 0;
     }
-    if (funkNo != 0)
-        gruppenavn1 = gruppenavn;
-    else
-        gruppenavn0 = gruppenavn;
+    huskGruppe();
     visGruppenavn();
 }
 
 void Tmainform::gemOpt() {
-    if (funkNo != 0)
-        gruppenavn1 = gruppenavn;
-    else
-        gruppenavn0 = gruppenavn;
+    huskGruppe();
     Hovedopt o;
     o.designname = designname;
     o.top = y();

@@ -18,6 +18,8 @@ bool gyldigtNavn(const QString &navn) {
     });
 }
 
+bool gyldigtNytNavn(const QString &navn) { return gyldigtNavn(navn) && !navn.trimmed().isEmpty(); }
+
 namespace {
 QString forbind(const QString &mappe, const QString &navn) {
     if (mappe.endsWith(kSep))

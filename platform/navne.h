@@ -15,6 +15,10 @@ QString ugyldigtNavnTekst();
 // control character.
 bool gyldigtNavn(const QString &navn);
 
+// A name the user gives a new or renamed group or element: valid as above and not
+// blanks only, which would show as an empty row. Names already stored keep working.
+bool gyldigtNytNavn(const QString &navn);
+
 // The path of the entry of folder `mappe` whose name matches `navn` ignoring case; when
 // there is none, `mappe` + "/" + `navn`. `mappe` may end with a separator or not.
 QString kasseblindSti(const QString &mappe, const QString &navn);

@@ -29,6 +29,13 @@ int SystemSkal::aabn(const QString &adresse) {
     return aabnMedStandardprogram(adresse);
 }
 
+bool SystemSkal::harProgramTil(const QString &adresse) {
+    if (adresse.startsWith(u'/'))
+        return true;
+    const QString skema = QUrl(adresse).scheme();
+    return skema.isEmpty() || skema == u"file" || harStandardprogramTilSkema(skema);
+}
+
 int SystemSkal::start(const QString &program, const QStringList &argumenter) {
     // Only a full path starts anything: a relative one would be looked up in PATH or the
     // working folder, and text such as "-rf" could then start something unintended.

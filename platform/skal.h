@@ -26,11 +26,18 @@ public:
     virtual bool tilPapirkurv(const QString &sti) = 0;
     // Renames a folder; false when the target exists or the move fails.
     virtual bool flytMappe(const QString &fra, const QString &til) = 0;
+    // False when no application on the desktop handles the address's scheme, so opening
+    // it could only fail; a local path counts as handled (opening it tells the rest).
+    virtual bool harProgramTil(const QString &adresse) {
+        Q_UNUSED(adresse);
+        return true;
+    }
 };
 
 class SystemSkal : public Skal {
 public:
     int aabn(const QString &adresse) override;
+    bool harProgramTil(const QString &adresse) override;
     int start(const QString &program, const QStringList &argumenter) override;
     bool tilPapirkurv(const QString &sti) override;
     bool flytMappe(const QString &fra, const QString &til) override;
@@ -46,5 +53,9 @@ public:
     bool flytMappe(const QString &, const QString &) override { return false; }
 };
 
-// Opens a URI with the desktop's default application through GIO; a result code.
+// Opens a URI with the desktop's default application through GIO; a result code. No
+// application for it gives Skalkode::IngenTilknytning.
 int aabnMedStandardprogram(const QString &uri);
+
+// Whether GIO knows a default application for URIs of this scheme ("https", "mailto").
+bool harStandardprogramTilSkema(const QString &skema);

@@ -15,6 +15,7 @@ public:
     int start(const QString &program, const QStringList &argumenter) override;
     bool tilPapirkurv(const QString &sti) override;
     bool flytMappe(const QString &fra, const QString &til) override;
+    bool harProgramTil(const QString &) override { return harProgram; }
 
     QStringList kald;     // "aabn <adr>", "start <prog> <args>", "papirkurv <sti>", ...
     // When set, a start runs this instead of only recording (a test's own script run).
@@ -22,6 +23,7 @@ public:
     int svar = Skalkode::Udfoert;
     bool papirkurvVirker = true;
     bool flytVirker = true;
+    bool harProgram = true; // false: the desktop has no application for any address
 };
 
 // A browser that only records: tests never start the web engine unless they ask.

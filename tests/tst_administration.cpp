@@ -37,6 +37,8 @@ private slots:
     void renameGroup_refusals();
     void renameMode_switchesSletAndGem();
     void deleteGroup_asksAndObeys();
+    void currentGroupRenamedOrGone_rememberedGroupFollows_data();
+    void currentGroupRenamedOrGone_rememberedGroupFollows();
     void sort_danishOrderIgnoringCase();
     void chooseGroup_inList_makesItCurrent();
     void chooseGroup_enterOrSpaceInList_choosesAgain_data();
@@ -159,6 +161,8 @@ void TstAdministration::newGroup_refusals_data() {
     QTest::newRow("other case") << "nyheder" << "Der findes allerede en gruppe med angivne navn!\rKald gruppen noget andet.";
     QTest::newRow("group in the store") << "Sport" << "Der findes allerede en gruppe med angivne navn!\rKald gruppen noget andet.";
     QTest::newRow("slash") << "a/b/c" << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
+    QTest::newRow("blanks only") << "   " << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
+    QTest::newRow("no-break spaces only") << "\u00a0 \u00a0" << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
     QTest::newRow("dotdot") << "..." << "";
     QTest::newRow("folder cannot be made") << "fil.txt" << "Gruppens mappe kunne ikke oprettes.";
 }
@@ -212,6 +216,7 @@ void TstAdministration::renameGroup_refusals_data() {
     QTest::newRow("move fails") << "Ny" << false << true << "En mappe kunne ikke omdøbes af ukendte årsager.";
     QTest::newRow("not in the list") << "Ny" << true << false << "Gruppen findes ikke i gruppelisten.";
     QTest::newRow("backslash") << "a\\b" << true << true << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
+    QTest::newRow("blanks only") << "   " << true << true << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
 }
 
 void TstAdministration::renameGroup_refusals() {
@@ -260,6 +265,41 @@ void TstAdministration::deleteGroup_asksAndObeys() {
     QVERIFY(!QFileInfo::exists(gruppe("Test")));
     QCOMPARE(mainform->gruppenavn, QString());
     QCOMPARE(boksform->valgtGruppeEdit->text(), QString());
+}
+
+void TstAdministration::currentGroupRenamedOrGone_rememberedGroupFollows_data() {
+    QTest::addColumn<QString>("handling");
+    QTest::addColumn<QString>("bagefter"); // the web pages' current group afterwards
+    QTest::newRow("renamed") << "omdøb" << "Prøve";
+    QTest::newRow("deleted") << "slet" << "";
+    QTest::newRow("moved to the store") << "lager" << "";
+}
+
+void TstAdministration::currentGroupRenamedOrGone_rememberedGroupFollows() {
+    QFETCH(QString, handling);
+    QFETCH(QString, bagefter);
+    if (handling == u"omdøb") {
+        boksform->redigerCheck->setChecked(true);
+        boksform->valgtGruppeEdit->setText("Prøve");
+        QVERIFY(boksform->aRedigerGruppe->Execute());
+    } else if (handling == u"slet") {
+        Modalsvar::forbered(1);
+        QVERIFY(boksform->aSletGruppe->Execute());
+    } else {
+        boksform->saetLagerValg({mainform->gruppeliste, {int(mainform->gruppeliste.indexOf("Test"))}},
+                                {mainform->lagerliste, {}});
+        QVERIFY(mainform->AvalgteTilLager->Execute());
+        QVERIFY(mainform->AgemForandringer->Execute());
+    }
+    QVERIFY(!mainform->gruppeliste.contains("Test"));
+    // To the programs and back: the web pages come back on what is left, not on "Test".
+    boksform->funkCheck->setChecked(true);
+    boksform->funkCheck->setChecked(false);
+    QCOMPARE(mainform->gruppenavn, bagefter);
+    QCOMPARE(mainform->Listen->topLevelItemCount(), bagefter.isEmpty() ? 0 : 3);
+    mainform->close();
+    QCOMPARE(laesLinjer(m->bruger() + "/Egenskaber/main.txt").linjer.mid(5, 2), (QStringList{bagefter, bagefter}));
+    QVERIFY(bagefter.isEmpty() || mainform->gruppeliste.contains(bagefter));
 }
 
 void TstAdministration::sort_danishOrderIgnoringCase() {
@@ -321,6 +361,7 @@ void TstAdministration::insertElement_checksInOrder_data() {
     QTest::newRow("no program") << true << "" << "Ny" << "Der mangler et program!";
     QTest::newRow("missing program") << true << "/findes/ikke" << "Ny" << "Filen kunne ikke findes!";
     QTest::newRow("invalid short name") << false << "https://x.dk" << ".." << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
+    QTest::newRow("blanks-only short name") << false << "https://x.dk" << "   " << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
     QTest::newRow("group without folder") << false << "https://x.dk" << "Ny" << "Den valgte gruppe har ingen mappe.";
     QTest::newRow("web page") << false << "https://x.dk" << "Ny" << "";
     QTest::newRow("program") << true << "PROGRAM" << "Ny" << "";
@@ -408,6 +449,10 @@ void TstAdministration::changeElement_data() {
         << QStringList{"Alfa.txt", "Beta.txt", "Gamma.txt"}
         << QStringList{"https://a.dk", "Alfa", "01-02-2026", "10:30", "7"};
     QTest::newRow("invalid address") << "a.dk" << "Alpha" << "Der mangler en gyldig webadresse!"
+        << QStringList{"Alfa.txt", "Beta.txt", "Gamma.txt"}
+        << QStringList{"https://a.dk", "Alfa", "01-02-2026", "10:30", "7"};
+    QTest::newRow("blanks-only name") << "https://a.dk" << "  "
+        << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller .."
         << QStringList{"Alfa.txt", "Beta.txt", "Gamma.txt"}
         << QStringList{"https://a.dk", "Alfa", "01-02-2026", "10:30", "7"};
     QTest::newRow("invalid name") << "https://a.dk" << "../Alfa"

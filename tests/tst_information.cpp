@@ -13,6 +13,7 @@
 #include "testhjaelp.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,6 +33,7 @@ private slots:
     void f1_opensAnkerhus();
     void addressBox_opensPageOrSearch_data();
     void addressBox_opensPageOrSearch();
+    void addressBox_pageShownOpenedAgain_showsItsName();
     void stepActions_enabledRules_data();
     void stepActions_enabledRules();
     void urlLister_recordsEachPageOnce();
@@ -49,6 +51,7 @@ private slots:
     void urlLists_keyboardMove_keepsBothOnOneRow();
     void structureTree_clicks_keepSelectionAndOpenOnLeftOnly_data();
     void structureTree_clicks_keepSelectionAndOpenOnLeftOnly();
+    void search_danglingLink_skippedAndLaterPagesSearched();
     void editor_startsWithPageOrTells();
     void mouseOver_showsLinkTargets_data();
     void mouseOver_showsLinkTargets();
@@ -156,6 +159,26 @@ void TstInformation::addressBox_opensPageOrSearch() {
     QCOMPARE(m->browser->besoegt.last(), adresse == u"FIL" ? infomappe() + "tekstfiler/" + tekst : adresse);
     infoformen->Edit->clear();
     QVERIFY(!infoformen->Ago_->Execute());
+}
+
+void TstInformation::addressBox_pageShownOpenedAgain_showsItsName() {
+    mainform->Information("Grupper");
+    const QString side = infomappe() + "tekstfiler/Grupper.html";
+    QCOMPARE(m->browser->besoegt.last(), side);
+    m->browser->lokation = "Grupper.html";
+    emit m->browser->TitleChange("Grupper");
+    emit m->browser->DocumentComplete();
+    QCOMPARE(infoformen->Edit->text(), QString("Grupper.html"));
+    for (int gang = 1; gang <= 2; ++gang) {
+        infoformen->Edit->setText("skrevet, ikke sendt");
+        const qsizetype foer = m->browser->besoegt.size();
+        mainform->Information("Grupper");
+        QCOMPARE(m->browser->besoegt.mid(foer), QStringList{side});
+        // The same page loads again with the same title: the engine reports no title change.
+        emit m->browser->DocumentComplete();
+        QCOMPARE(infoformen->Edit->text(), QString("Grupper.html"));
+    }
+    QCOMPARE(urlform1->antal(), 1);
 }
 
 void TstInformation::stepActions_enabledRules_data() {
@@ -437,6 +460,17 @@ void TstInformation::structureTree_clicks_keepSelectionAndOpenOnLeftOnly() {
     for (const QString &s : aabnet)
         sider << infomappe() + "tekstfiler/" + s + ".html";
     QCOMPARE(m->browser->besoegt.mid(foer), sider);
+}
+
+void TstInformation::search_danglingLink_skippedAndLaterPagesSearched() {
+    QTemporaryDir d;
+    skrivBytes(d.filePath("a.html"), "en side");
+    QVERIFY(QFile::link(d.filePath("findes-ikke.html"), d.filePath("b.html")));
+    QVERIFY(QFile::link(d.filePath("c.html"), d.filePath("c.html"))); // a link to itself
+    skrivBytes(d.filePath("d.html"), "side to");
+    const Soegeresultat r = findDokumenter(d.path(), "side");
+    QCOMPARE(r.navne, (QStringList{"a", "d"}));
+    QVERIFY(!r.afbrudt);
 }
 
 void TstInformation::editor_startsWithPageOrTells() {

@@ -20,7 +20,8 @@ private slots:
     void scriptWritesAValidDesktopEntry();
     void scriptMissing_data();
     void scriptMissing();
-    void autostartFolderMissing_isReported();
+    void autostartFolderMissing_isCreated();
+    void autostartFolderCannotBeMade_isReported();
     void noEntryAfterTenTicks_fails();
     void scriptCannotStart_isReported();
     void programFileMissing_startsNothing();
@@ -133,11 +134,22 @@ void TstOpstartsprogram::scriptMissing() {
     QCOMPARE(tekster(), (QStringList{kNotits, "Der synes at mangle en fil til skabelse af en genvej.", slut}));
 }
 
-void TstOpstartsprogram::autostartFolderMissing_isReported() {
-    QVERIFY(QDir(autostart()).removeRecursively());
+void TstOpstartsprogram::autostartFolderMissing_isCreated() {
+    // A fresh account: not even the configuration folder is there.
+    QVERIFY(QDir(m->mappe.filePath("home/.config")).removeRecursively());
+    boksform->doButtonClick();
+    tik(1);
+    QCOMPARE(tekster(), (QStringList{kNotits, "Programmet er indført som StartUp-program."}));
+    QCOMPARE(laesBytes(autostart() + "/Kladdebok.desktop"), laesBytes(genvej()));
+}
+
+void TstOpstartsprogram::autostartFolderCannotBeMade_isReported() {
+    QVERIFY(QDir(m->mappe.filePath("home/.config")).removeRecursively());
+    skrivBytes(m->mappe.filePath("home/.config"), "a file where the folder should be");
     boksform->doButtonClick();
     tik(1);
     QCOMPARE(tekster(), (QStringList{kNotits, "Startup-mappen kunne ikke findes.\r"}));
+    QVERIFY(QFileInfo(m->mappe.filePath("home/.config")).isFile());
 }
 
 void TstOpstartsprogram::noEntryAfterTenTicks_fails() {

@@ -1,6 +1,7 @@
 // Text files, names, the address test and file services.
 
 #include "platform/adresse.h"
+#include "platform/besoegsformat.h"
 #include "platform/fejl.h"
 #include "platform/filer.h"
 #include "platform/navne.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
 #include <sys/resource.h>
@@ -39,6 +41,10 @@ private slots:
     void sletFilStrengt_raisesSystemText();
     void systemSkal_localPathCodes();
     void systemSkal_dashedPathAndArguments_startExactlyThat();
+    void systemSkal_desktopWithoutHandler_givesNoAssociation_data();
+    void systemSkal_desktopWithoutHandler_givesNoAssociation();
+    void besoegsformater_fitTheFieldsInEveryLocale_data();
+    void besoegsformater_fitTheFieldsInEveryLocale();
 };
 
 void TstPlatform::delLinjer_data() {
@@ -286,6 +292,77 @@ void TstPlatform::systemSkal_dashedPathAndArguments_startExactlyThat() {
     QCOMPARE(skal.aabn(program), Skalkode::Udfoert);
     QTRY_VERIFY(QFile::exists(ud));
     QCOMPARE(laesBytes(ud), (program + "\n").toUtf8());
+}
+
+void TstPlatform::systemSkal_desktopWithoutHandler_givesNoAssociation_data() {
+    QTest::addColumn<QString>("adresse");
+    QTest::addColumn<QByteArray>("svar"); // handled (1 or 0), then the open's code
+    QTest::newRow("web page, no browser") << "https://example.org/side" << QByteArray("0 31\n");
+    QTest::newRow("mail address, no mail program") << "mailto:a@b.dk" << QByteArray("0 31\n");
+    QTest::newRow("document of a type nobody opens") << "FIL" << QByteArray("1 31\n");
+    QTest::newRow("scheme with a handler") << "ankerhusprove:hej" << QByteArray("1 42\n");
+}
+
+// The desktop is made in a child process: empty data and configuration folders but for
+// one handler of a scheme of our own, which writes down the address it was given.
+void TstPlatform::systemSkal_desktopWithoutHandler_givesNoAssociation() {
+    QFETCH(QString, adresse);
+    QFETCH(QByteArray, svar);
+    QTemporaryDir d;
+    const QString haandterer = d.filePath("haandterer");
+    skrivBytes(haandterer, QString("#!/bin/sh\nprintf '%s' \"$1\" > '%1.tmp' && mv '%1.tmp' '%1'\n")
+                               .arg(d.filePath("aabnet")).toUtf8());
+    QFile::setPermissions(haandterer, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    skrivBytes(d.filePath("data/applications/ankerhusprove.desktop"),
+               ("[Desktop Entry]\nType=Application\nName=Prøve\nExec=" + haandterer +
+                " %u\nMimeType=x-scheme-handler/ankerhusprove;\n").toUtf8());
+    skrivBytes(d.filePath("config/mimeapps.list"),
+               "[Default Applications]\nx-scheme-handler/ankerhusprove=ankerhusprove.desktop\n");
+    skrivBytes(d.filePath("noter.txt"), "tekst");
+    QDir().mkpath(d.filePath("tom"));
+    QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
+    for (const char *navn : {"DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "GTK_USE_PORTAL"})
+        miljoe.remove(navn);
+    miljoe.insert("HOME", d.path());
+    miljoe.insert("XDG_DATA_HOME", d.filePath("data"));
+    miljoe.insert("XDG_DATA_DIRS", d.filePath("tom"));
+    miljoe.insert("XDG_CONFIG_HOME", d.filePath("config"));
+    miljoe.insert("XDG_CONFIG_DIRS", d.filePath("tom"));
+    miljoe.insert("XDG_RUNTIME_DIR", d.filePath("tom"));
+    QProcess sonde;
+    sonde.setProcessEnvironment(miljoe);
+    sonde.start(ANKERHUS_GIOSONDE, {adresse == u"FIL" ? d.filePath("noter.txt") : adresse});
+    QVERIFY(sonde.waitForFinished(30000));
+    QCOMPARE(sonde.exitCode(), 0);
+    QCOMPARE(sonde.readAllStandardOutput(), svar);
+    if (svar.endsWith("42\n")) {
+        QTRY_VERIFY(QFile::exists(d.filePath("aabnet")));
+        QCOMPARE(laesBytes(d.filePath("aabnet")), adresse.toUtf8());
+    }
+}
+
+// Written as dates and times cut to 10 and 5 characters: the year and the hour stay.
+void TstPlatform::besoegsformater_fitTheFieldsInEveryLocale_data() {
+    QTest::addColumn<QString>("lokalitet");
+    QTest::addColumn<QString>("dato");
+    QTest::addColumn<QString>("klokken");
+    QTest::newRow("C.UTF-8, month name too wide") << "C.UTF-8" << "09-12-2026" << "14:35";
+    QTest::newRow("da_DK, its own") << "da_DK" << "09.12.2026" << "14.35";
+    QTest::newRow("en_US, its own") << "en_US" << "12/9/26" << "2:35:";
+    QTest::newRow("hu_HU, date too wide") << "hu_HU" << "09-12-2026" << "14:35";
+    QTest::newRow("zh_CN, time begins with the zone") << "zh_CN" << "2026/12/9" << "14:35";
+}
+
+void TstPlatform::besoegsformater_fitTheFieldsInEveryLocale() {
+    QFETCH(QString, lokalitet);
+    QFETCH(QString, dato);
+    QFETCH(QString, klokken);
+    const QLocale l(lokalitet);
+    const Besoegsformater f = besoegsformater(l);
+    QCOMPARE(l.toString(QDate(2026, 12, 9), f.dato).left(10), dato);
+    QCOMPARE(l.toString(QTime(14, 35, 12), f.tid).left(5), klokken);
+    // Another day of the year fits too.
+    QVERIFY(l.toString(QDate(2026, 9, 30), f.dato).size() <= 10);
 }
 
 QTEST_MAIN(TstPlatform)

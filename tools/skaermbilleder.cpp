@@ -11,6 +11,7 @@
 #include "infoviewer/urlform1.h"
 #include "launcher/Ankerhus.h"
 #include "launcher/mainform.h"
+#include "platform/besoegsformat.h"
 #include "platform/skal.h"
 #include "platform/stil.h"
 
@@ -189,8 +190,8 @@ int main(int argc, char **argv) {
     m.brugernavn = QStringLiteral("demo");
     m.ur = [&nu] { return nu; };
     m.lokalitet = QLocale(QLocale::Danish, QLocale::Denmark);
-    m.datoFormat = m.lokalitet.dateFormat(QLocale::ShortFormat);
-    m.tidFormat = m.lokalitet.timeFormat(QLocale::LongFormat);
+    m.datoFormat = besoegsformater(m.lokalitet).dato;
+    m.tidFormat = besoegsformater(m.lokalitet).tid;
     m.skal = std::make_shared<StilleSkal>();
     m.autostartMappe = demo.path() + QStringLiteral("/autostart");
     opretVinduer(m);
