@@ -10,6 +10,7 @@
 #include "launcher/indhold.h"
 #include "launcher/mainform.h"
 #include "platform/filer.h"
+#include "platform/helskrivning.h"
 #include "platform/stil.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ Miljoe Miljoe::system() {
 
 void opretVinduer(const Miljoe &miljoe) {
     installerIndhold(miljoe.dataRod);
+    indretMellemmappe(miljoe.dataRod); // before the first write of this run
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ankerhus.svg")));
     Stil::forberedSkrifter();
     Stil::anvend(QStringLiteral("Windows10 Clear Day"));
