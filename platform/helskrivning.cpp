@@ -139,6 +139,8 @@ Skriveresultat skrivHelFil(const QString &sti, const QByteArray &bytes) {
 void indretMellemmappe(const QString &dataRod) {
     g_rod.clear();
     g_mappe.clear();
+    if (dataRod.isEmpty())
+        return;
     const QString mappe = dataRod + u'/' + kMappenavn;
     const QByteArray mappeBytes = QFile::encodeName(mappe);
     ::mkdir(mappeBytes.constData(), 0700);

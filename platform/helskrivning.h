@@ -19,7 +19,8 @@ Skriveresultat skrivHelFil(const QString &sti, const QByteArray &bytes);
 // The folder for the temporary files of writes under `dataRod`: dataRod + "/.midlertidig",
 // made if missing. What an earlier, killed run left in it is removed, so this belongs to
 // the start of the one program that owns the data root. Writes elsewhere, or when the
-// folder cannot be used, keep their temporary file beside the target.
+// folder cannot be used, keep their temporary file beside the target. An empty root
+// leaves no folder in use.
 void indretMellemmappe(const QString &dataRod);
 
 // The folder indretMellemmappe set up; empty when there is none.
