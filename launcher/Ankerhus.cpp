@@ -11,6 +11,7 @@
 #include "launcher/mainform.h"
 #include "platform/besoegsformat.h"
 #include "platform/filer.h"
+#include "platform/helskrivning.h"
 #include "platform/stil.h"
 
 #include <QApplication>
@@ -42,6 +43,7 @@ Miljoe Miljoe::system() {
 
 void opretVinduer(const Miljoe &miljoe) {
     installerIndhold(miljoe.dataRod);
+    indretMellemmappe(miljoe.dataRod); // before the first write of this run
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ankerhus.svg")));
     Stil::forberedSkrifter();
     Stil::anvend(QStringLiteral("Windows10 Clear Day"));

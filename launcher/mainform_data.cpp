@@ -101,11 +101,10 @@ void Tmainform::loadGruppefil() {
 }
 
 void Tmainform::readWeb(const QString &folder) {
-    // A damaged file gives its row with what could be read; the files after it are
-    // still read, so one bad file never hides the rest of the group.
+    // Every file is an element, whatever its name: writes keep their temporary files
+    // elsewhere. A damaged file gives its row with what could be read; the files after it
+    // are still read, so one bad file never hides the rest of the group.
     for (const QString &navn : listMappe(folder, Indhold::Filer)) {
-        if (erMellemfil(navn)) // left by a write that was killed; not an element
-            continue;
         TWebRecord e = laesElement(folder + kSep + navn).element;
         e.kilde = folder + kSep + navn;
         Web.append(e);

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -195,50 +194,6 @@ Tekstlinjer laesLinjer(const QString &sti) {
 
 Skriveresultat skrivLinjer(const QString &sti, const QStringList &linjer, Kodning kodning) {
     return skrivHelFil(sti, kodLinjer(linjer, kodning));
-}
-
-Skriveresultat skrivHelFil(const QString &sti, const QByteArray &bytes) {
-    Skriveresultat r;
-    QSaveFile fil(sti);
-    // Unbuffered, so a short write (disk full, size limit) shows in write's count;
-    // through the buffer it would be lost silently at commit.
-    if (!fil.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        r.fejl = fil.errorString();
-        return r;
-    }
-    // A short write is retried, so the second attempt reports the system's reason.
-    qint64 skrevet = 0;
-    while (skrevet < bytes.size()) {
-        const qint64 n = fil.write(bytes.constData() + skrevet, bytes.size() - skrevet);
-        if (n <= 0)
-            break;
-        skrevet += n;
-    }
-    if (skrevet != bytes.size()) {
-        r.fejl = fil.errorString();
-        fil.cancelWriting();
-        return r;
-    }
-    if (!fil.commit()) {
-        r.fejl = fil.errorString();
-        return r;
-    }
-    r.ok = true;
-    return r;
-}
-
-bool erMellemfil(const QString &navn) {
-    constexpr qsizetype kTegn = 6;
-    const qsizetype punktum = navn.size() - kTegn - 1;
-    if (punktum < 1 || navn.at(punktum) != u'.')
-        return false;
-    for (qsizetype i = punktum + 1; i < navn.size(); ++i) {
-        const char16_t c = navn.at(i).unicode();
-        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')))
-            return false;
-    }
-    const QStringView foran = QStringView(navn).first(punktum);
-    return foran.endsWith(u".txt", Qt::CaseInsensitive) || foran == u"qt_temp";
 }
 
 void skrivLinjerEllerFejl(const QString &sti, const QStringList &linjer, Kodning kodning) {

@@ -2,6 +2,8 @@
 // Text files as lists of lines: Windows-1252 unless a byte-order mark says otherwise,
 // any of CR LF, CR or LF ends a line on reading, CR LF after every line on writing.
 
+#include "platform/helskrivning.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -50,22 +52,9 @@ QByteArray kodLinjer(const QStringList &linjer, Kodning kodning);
 
 Tekstlinjer laesLinjer(const QString &sti);
 
-struct Skriveresultat {
-    bool ok = false;
-    QString fejl; // the system's text when ok is false
-};
-
 // Writes the whole file or nothing: the old file stays as it was on any failure.
 Skriveresultat skrivLinjer(const QString &sti, const QStringList &linjer,
                            Kodning kodning = Kodning::Ansi);
-
-// True for the name of a temporary file that a whole-file write (or a file copy) leaves
-// behind when the program is killed half-way: "<name>.txt.XXXXXX" or "qt_temp.XXXXXX",
-// six letters or digits. Such a file is none of the program's own and is never listed.
-bool erMellemfil(const QString &navn);
-
-// Writes these bytes as the whole file, or nothing, as skrivLinjer does.
-Skriveresultat skrivHelFil(const QString &sti, const QByteArray &bytes);
 
 // As skrivLinjer, but a failure raises AnkerFejl with the system's text.
 void skrivLinjerEllerFejl(const QString &sti, const QStringList &linjer,

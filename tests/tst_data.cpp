@@ -17,6 +17,9 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 class TstData : public QObject {
     Q_OBJECT
 private slots:
@@ -25,6 +28,11 @@ private slots:
     void loadGruppefil_rowsInBothListsInFolderOrder();
     void readWeb_damagedFiles_data();
     void readWeb_damagedFiles();
+    void handPlacedFile_isAnElement_data();
+    void handPlacedFile_isAnElement();
+    void write_onlyTheTargetNameAppearsInTheUsersFolders_data();
+    void write_onlyTheTargetNameAppearsInTheUsersFolders();
+    void start_removesLeftoverTemporaryFiles();
     void loadGruppefil_missingFolderOrInvalidName_showsNothing();
     void setMappe_missingGroupList_isEmptyAndNotCreated();
     void unreadableList_isNeverWrittenOver();
@@ -67,6 +75,35 @@ QStringList kolonne(QTreeWidget *t, int k) {
         ud << t->topLevelItem(i)->text(k);
     return ud;
 }
+
+// Records every name that appears in the watched folders (made or moved in), so a test
+// sees a temporary file even when it was renamed away a moment later.
+class Namevagt {
+public:
+    Namevagt() : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {}
+    ~Namevagt() { ::close(m_fd); }
+    bool vogt(const QString &mappe) {
+        return inotify_add_watch(m_fd, QFile::encodeName(mappe).constData(),
+                                 IN_CREATE | IN_MOVED_TO) >= 0;
+    }
+    QStringList navne() {
+        QStringList ud;
+        alignas(inotify_event) char buf[8192];
+        ssize_t n;
+        while ((n = ::read(m_fd, buf, sizeof buf)) > 0) {
+            for (char *p = buf; p < buf + n;) {
+                const auto *h = reinterpret_cast<const inotify_event *>(p);
+                if (h->len > 0)
+                    ud << QFile::decodeName(h->name);
+                p += sizeof(inotify_event) + h->len;
+            }
+        }
+        return ud;
+    }
+
+private:
+    int m_fd;
+};
 
 } // namespace
 
@@ -137,6 +174,91 @@ void TstData::readWeb_damagedFiles() {
     QCOMPARE(mainform->Web[2].filnavn, sti);
     QCOMPARE(mainform->Web[3].Navn, QString("d"));
     QVERIFY(Modalsvar::vist().isEmpty());
+}
+
+void TstData::handPlacedFile_isAnElement_data() {
+    QTest::addColumn<QString>("filnavn");
+    QTest::newRow("backup") << "Alfa.txt.backup";
+    QTest::newRow("old copy") << "Alfa.txt.gammel";
+    QTest::newRow("upper case, digits") << "Noter.TXT.kopi01";
+    QTest::newRow("name like a copy's temporary") << "qt_temp.abc123";
+    QTest::newRow("name like a write's temporary") << "Alfa.txt.AbCdEf";
+    QTest::newRow("hidden") << ".Alfa.txt.x1Y2z3";
+}
+
+// Whatever its name, a file the user put in a group folder is one of its elements.
+void TstData::handPlacedFile_isAnElement() {
+    QFETCH(QString, filnavn);
+    skrivBytes(gruppe("Test/Alfa.txt"), element("https://a.dk", "Alfa"));
+    skrivBytes(gruppe("Test/" + filnavn), element("https://h.dk", "Hånd", "09-12-2026", "14:35", "3"));
+    visGruppe("Test");
+    QCOMPARE(mainform->WebAntal, 2);
+    QVERIFY2(kolonne(mainform->Listen, 3).contains("Hånd"), qPrintable(kolonne(mainform->Listen, 3).join(u'|')));
+    QCOMPARE(kolonne(boksform->programBoks, 0).size(), 2);
+}
+
+void TstData::write_onlyTheTargetNameAppearsInTheUsersFolders_data() {
+    QTest::addColumn<int>("skrivning");
+    QTest::addColumn<QStringList>("navne");
+    QTest::newRow("insert element, a new file") << 0 << QStringList{"Ny.txt"};
+    QTest::newRow("use element") << 1 << QStringList{"Alfa.txt"};
+    QTest::newRow("group list") << 2 << QStringList{"webgruppe.txt"};
+    QTest::newRow("both options files, written before") << 3 << QStringList{"main.txt", "ankerHus.txt"};
+}
+
+// A write shows in the user's folders only as its own file: no temporary file appears
+// there, not even for the moment before the rename.
+void TstData::write_onlyTheTargetNameAppearsInTheUsersFolders() {
+    QFETCH(int, skrivning);
+    QFETCH(QStringList, navne);
+    skrivBytes(gruppe("Test/Alfa.txt"), element("https://a.dk", "Alfa"));
+    visGruppe("Test");
+    if (skrivning == 3)
+        mainform->gemOpt(); // so the watched write replaces files, as at every later close
+    Namevagt vagt;
+    QDirIterator it(m->bruger(), QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    QVERIFY(vagt.vogt(m->bruger()));
+    while (it.hasNext())
+        QVERIFY(vagt.vogt(it.next()));
+    switch (skrivning) {
+    case 0:
+        mainform->insertElement("https://ny.dk", "Ny");
+        break;
+    case 1:
+        mainform->WebNo = 0;
+        mainform->Web[0].Visits = 2;
+        mainform->GemWeb();
+        break;
+    case 2:
+        mainform->gemGruppeliste(mainform->gruppeliste + QStringList{"Test"});
+        break;
+    case 3:
+        mainform->gemOpt();
+        break;
+    }
+    QVERIFY(Modalsvar::vist().isEmpty());
+    QCOMPARE(vagt.navne(), navne);
+}
+
+// A run killed in the middle of a write leaves its temporary file in the hidden folder;
+// the next start clears it and leaves every other file where it is.
+void TstData::start_removesLeftoverTemporaryFiles() {
+    const QString mappe = m->rod() + "/.midlertidig";
+    nedlaegVinduer();
+    skrivBytes(mappe + "/skrivning-rest", "https://halv");
+    skrivBytes(mappe + "/.skjult-rest", "x");
+    skrivBytes(gruppe("Test/skrivning-rest"), element("https://a.dk", "Alfa"));
+    opretVinduer(m->miljoe);
+    QCOMPARE(QDir(mappe).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList());
+    QVERIFY(QFileInfo(gruppe("Test/skrivning-rest")).isFile());
+    // The cleared folder serves the writes of this run.
+    visGruppe("Test");
+    mainform->insertElement("https://b.dk", "Beta");
+    QCOMPARE(kolonne(mainform->Listen, 3), (QStringList{"Beta", "Alfa"}));
+    QCOMPARE(QDir(mappe).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 void TstData::loadGruppefil_missingFolderOrInvalidName_showsNothing() {

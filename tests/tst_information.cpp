@@ -14,6 +14,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,6 +58,7 @@ private slots:
     void editor_startsWithPageOrTells();
     void mouseOver_showsLinkTargets_data();
     void mouseOver_showsLinkTargets();
+    void carriedPages_everyLocalLinkLeadsToAPage();
 
 private:
     Testmiljoe *m = nullptr;
@@ -521,6 +525,28 @@ void TstInformation::mouseOver_showsLinkTargets() {
     QCOMPARE(infoformen->globalUrl, vist);
     QCOMPARE(infoformen->infobar->currentMessage(), vist);
     QCOMPARE(m->browser->nytVindue(), vist); // a new window opens the hovered link here
+}
+
+// The pages a new user gets: a link to another page names a page that is there.
+void TstInformation::carriedPages_everyLocalLinkLeadsToAPage() {
+    const QString mappe = infomappe() + "tekstfiler/";
+    const QStringList sider = QDir(mappe).entryList({"*.html"}, QDir::Files);
+    QVERIFY(sider.size() >= 10);
+    static const QRegularExpression link(QStringLiteral("href=\"([^\":#]+\\.html)[\"#]"));
+    QStringList brudte;
+    int antal = 0;
+    for (const QString &side : sider) {
+        const Tekstlaesning t = laesTekst(mappe + side);
+        QVERIFY(t.ok);
+        for (auto it = link.globalMatch(t.tekst); it.hasNext();) {
+            const QString maal = QUrl::fromPercentEncoding(it.next().captured(1).toUtf8());
+            ++antal;
+            if (!QFileInfo(mappe + maal).isFile())
+                brudte << side + " -> " + maal;
+        }
+    }
+    QVERIFY(antal > sider.size());
+    QVERIFY2(brudte.isEmpty(), qPrintable(brudte.join(u'\n')));
 }
 
 QTEST_MAIN(TstInformation)

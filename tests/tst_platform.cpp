@@ -3,6 +3,7 @@
 #include "platform/adresse.h"
 #include "platform/besoegsformat.h"
 #include "platform/fejl.h"
+#include "platform/helskrivning.h"
 #include "platform/filer.h"
 #include "platform/navne.h"
 #include "platform/skal.h"
@@ -15,7 +16,10 @@
 #include <QProcess>
 #include <QTest>
 
+#include <QTemporaryDir>
+
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <csignal>
 
 class TstPlatform : public QObject {
@@ -29,6 +33,8 @@ private slots:
     void skriv_keepsEncodingAndEndsEveryLineWithCrLf();
     void skriv_textOutsideWindows1252_becomesUtf8WithMark();
     void skriv_failure_keepsOldFileAndReportsSystemText();
+    void skriv_folderOnAnotherFileSystem_writesBesideTarget();
+    void skriv_throughLink_replacesLinkedFileKeepsLinkAndPermissions();
     void laes_hugeFile_isDamagedNotRead();
     void gyldigtNavn_data();
     void gyldigtNavn();
@@ -139,6 +145,47 @@ void TstPlatform::skriv_failure_keepsOldFileAndReportsSystemText() {
     QCOMPARE(laesBytes(sti), QByteArray("gammel\r\n"));
     QCOMPARE(QDir(d.path()).entryList(QDir::Files), QStringList{"main.txt"});
     QVERIFY_THROWS_EXCEPTION(AnkerFejl, skrivLinjerEllerFejl(d.filePath("mangler/x.txt"), {"a"}));
+}
+
+// A folder of the data root that is a link to another disk cannot take a rename from the
+// hidden folder: the write still succeeds, with its temporary file beside the target.
+void TstPlatform::skriv_folderOnAnotherFileSystem_writesBesideTarget() {
+    QTemporaryDir rod;
+    QTemporaryDir fremmed(QStringLiteral("/dev/shm/ankerhus-XXXXXX"));
+    struct stat a {}, b {};
+    if (!fremmed.isValid() || ::stat(QFile::encodeName(rod.path()).constData(), &a) != 0 ||
+        ::stat(QFile::encodeName(fremmed.path()).constData(), &b) != 0 || a.st_dev == b.st_dev)
+        QSKIP("No second file system (/dev/shm) beside the temporary folder here.");
+    indretMellemmappe(rod.path());
+    QVERIFY(QFile::link(fremmed.path(), rod.filePath("Program")));
+    const QString sti = rod.filePath("Program/webgruppe.txt");
+    skrivBytes(sti, "gammel\r\n");
+    const Skriveresultat r = skrivLinjer(sti, {QStringLiteral("Nyheder")});
+    QVERIFY2(r.ok, qPrintable(r.fejl));
+    QCOMPARE(laesBytes(sti), QByteArray("Nyheder\r\n"));
+    const QDir::Filters alle = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(fremmed.path()).entryList(alle), QStringList{"webgruppe.txt"});
+    QCOMPARE(QDir(mellemmappe()).entryList(alle), QStringList());
+    indretMellemmappe(QString()); // the next tests write outside any data root
+}
+
+// A link in place of a file: the file it names gets the content, the link stays, and
+// the replaced file keeps its permissions.
+void TstPlatform::skriv_throughLink_replacesLinkedFileKeepsLinkAndPermissions() {
+    QTemporaryDir rod;
+    indretMellemmappe(rod.path());
+    const QString fil = rod.filePath("andetsteds/main.txt");
+    skrivBytes(fil, "gammel\r\n");
+    QVERIFY(QFile::setPermissions(fil, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QString link = rod.filePath("main.txt");
+    QVERIFY(QFile::link(fil, link));
+    QVERIFY(skrivLinjer(link, {QStringLiteral("Sky")}).ok);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(laesBytes(fil), QByteArray("Sky\r\n"));
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(fil).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0600));
+    indretMellemmappe(QString());
 }
 
 void TstPlatform::laes_hugeFile_isDamagedNotRead() {
