@@ -144,8 +144,8 @@ void TSysTrayIcon::RestoreApp() {
 }
 
 bool TSysTrayIcon::eventFilter(QObject *o, QEvent *e) {
-    // Shown at last: on top of the other windows that came back with it, as it was
-    // asked to be before the window manager had it on the screen.
+    // On the screen at last: raised again, since a raise asked for before the window
+    // manager had mapped it may have gone before the windows that came back with it.
     if (m_venterPaaVisning && o == m_vindue->windowHandle() && e->type() == QEvent::Expose &&
         m_vindue->windowHandle()->isExposed()) {
         m_venterPaaVisning = false;
