@@ -1,12 +1,16 @@
 #pragma once
 // The program's icon in the desktop's tray. While it is enabled, minimising hides the
-// main window and its task-bar entry, and a press of the left button on the icon brings
-// the window back. Where no tray runs, enabling is refused silently.
+// program (the main window with its task-bar entry, and every other window it shows), and
+// a press of the left button on the icon brings back the windows that were shown. Where
+// no tray runs, enabling is refused silently, and the icon appears once a tray starts.
 
-#include <QObject>
 #include <QIcon>
+#include <QList>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 class QWidget;
 
@@ -27,7 +31,10 @@ public:
     explicit TSysTrayIcon(QWidget *vindue);
     ~TSysTrayIcon() override;
 
+    // True while the icon is in the tray.
     bool Enabled() const { return FEnabled; }
+    // Asks for the icon or takes it away; asked for while no tray runs, it appears
+    // when one starts.
     void setEnabled(bool til);
     QString Hint() const { return FHint; }
     void setHint(const QString &hint);
@@ -40,6 +47,7 @@ public:
 
     // A mouse action on the icon, as the tray reports it.
     void mus(TSysTrayIconClicks handling);
+    // Minimises the program: into the tray while the icon is there, else on the task bar.
     void MinimizeApp();
     void RestoreApp();
     // The tray's own icon, for tests.
@@ -50,7 +58,11 @@ protected:
 
 private:
     void EnabledChanged();
+    void kigEfterBakke();
+    void skjulProgram();
+    void minimeretAfVindueshaandtering();
 
+    bool FOensket = false; // the icon is asked for, whether or not a tray runs
     bool FEnabled = false;
     QString FHint;
     QIcon FIcon;
@@ -59,6 +71,11 @@ private:
     bool FHideOnMinimize = true;
     bool FManualRestore = false;
     bool FMenuVisible = false;
+    bool m_iBakken = false; // the program is hidden in the tray
+    bool m_venterPaaVisning = false; // restored, but not yet shown by the window manager
+    int m_gentagelser = 0;
     QWidget *m_vindue;
     QSystemTrayIcon *m_ikon;
+    QTimer m_bakkeTjek;                // looks for a tray while the icon is asked for
+    QList<QPointer<QWidget>> m_skjulte; // the other windows hidden with the program
 };

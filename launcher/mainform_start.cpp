@@ -128,7 +128,7 @@ void Tmainform::FormShow() {
     medFejlrapport([&] { loadGruppefil(); });
     TrayIcon->setEnabled(m_admin && m_admin->trayValgt());
     if (m_admin && m_admin->minimerValgt())
-        QTimer::singleShot(0, this, &QWidget::showMinimized);
+        QTimer::singleShot(0, TrayIcon, &TSysTrayIcon::MinimizeApp);
 }
 
 void Tmainform::FormClose() { gemOpt(); }
