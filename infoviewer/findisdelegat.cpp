@@ -13,8 +13,9 @@ void FindisDelegat::paint(QPainter *maler, const QStyleOptionViewItem &valg, con
     // colour behind its text, or the user could not see which hit is open.
     const QColor raekke = d == 0 ? QColor(Qt::white) : valg.palette.color(QPalette::Base);
     const QColor baggrund = valgt ? valg.palette.color(QPalette::Highlight) : raekke;
-    // A pale dot on a pale row needs an outline that shows where it is.
-    const QColor omrids = Kontrast::tydelig(QColor(192, 192, 192), {raekke}, 3.3);
+    // A pale dot on a pale row needs an outline that shows where it is; a thin round line
+    // is drawn paler than its colour, hence more than the 3:1 an edge needs.
+    const QColor omrids = Kontrast::tydelig(QColor(192, 192, 192), {raekke}, 4.5);
     maler->save();
     maler->setRenderHint(QPainter::Antialiasing);
     if (d == 0) {

@@ -6,6 +6,7 @@
 #include "components/dialoger.h"
 #include "components/infform.h"
 #include "components/spform.h"
+#include "infoviewer/findisdelegat.h"
 #include "infoviewer/infoformen.h"
 #include "infoviewer/urlform1.h"
 #include "launcher/mainform.h"
@@ -239,6 +240,15 @@ QStringList kantfejl(QWidget *vindue, const QImage &billede) {
             maal(navn(w), kantAf(billede, w->style()->subElementRect(del, &valg, w).translated(i)));
         } else if (auto *f = qobject_cast<QLineEdit *>(w); f && f->hasFrame()) {
             maal(navn(w), kantAf(billede, w->rect().translated(i)));
+        } else if (auto *l = qobject_cast<QListWidget *>(w); l && qobject_cast<FindisDelegat *>(l->itemDelegate())) {
+            // A search hit's marker against the row it stands on.
+            for (int n = 0; n < l->count(); ++n) {
+                if (l->item(n)->isSelected())
+                    continue;
+                const QRect r = l->visualItemRect(l->item(n)).translated(l->viewport()->mapTo(vindue, QPoint(0, 0)));
+                maal(navn(w) + QStringLiteral(" (mærke)"), kantAf(billede, QRect(r.left() + 2, r.top() + 4, 10, 10)));
+                break;
+            }
         } else if (auto *t = qobject_cast<QTreeWidget *>(w)) {
             // An unticked check box in a row: its edge against the row behind it.
             for (int n = 0; n < t->topLevelItemCount(); ++n) {
