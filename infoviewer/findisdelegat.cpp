@@ -4,7 +4,8 @@
 
 #include <QPainter>
 
-void FindisDelegat::paint(QPainter *maler, const QStyleOptionViewItem &valg, const QModelIndex &indeks) const {
+void FindisDelegat::paint(QPainter *maler, const QStyleOptionViewItem &valg,
+                          const QModelIndex &indeks) const {
     const QRect r = valg.rect;
     const QRect markor(r.left() + 2, r.top() + 4, 10, 10);
     const int d = m_stilIndeks();

@@ -6,9 +6,9 @@
 
 namespace {
 // How much darker than the window colour Fusion draws each edge, in QColor::darker terms.
-constexpr int kFeltFaktor = 140;       // entry fields
-constexpr int kBoksFaktor = 127;       // check boxes: the field edge lightened by 110 %
-constexpr int kRundFaktor = 150;       // radio buttons
+constexpr int kFeltFaktor = 140; // entry fields
+constexpr int kBoksFaktor = 127; // check boxes: that edge lightened again by 110 %
+constexpr int kRundFaktor = 150; // radio buttons
 
 // The ring Fusion draws round a field with focus, from the selection colour: darker, but
 // never darker than a fixed lightness.
@@ -34,7 +34,8 @@ QColor KantStil::kant(const QPalette &palet) {
     // Besides the window and the fields, Fusion's tab pages, which it shades from the
     // button colour, lightened.
     const QColor vindue = palet.color(QPalette::Window), knap = palet.color(QPalette::Button);
-    return Kontrast::tydelig(vindue.darker(kFeltFaktor), {vindue, palet.color(QPalette::Base), knap, knap.lighter(130)}, 3.3);
+    return Kontrast::tydelig(vindue.darker(kFeltFaktor),
+                             {vindue, palet.color(QPalette::Base), knap, knap.lighter(130)}, 3.3);
 }
 
 void KantStil::drawPrimitive(PrimitiveElement element, const QStyleOption *valg, QPainter *maler,
@@ -60,11 +61,13 @@ void KantStil::drawPrimitive(PrimitiveElement element, const QStyleOption *valg,
                 // through the selection colour it is made from.
                 const QPalette &p = valg->palette;
                 const QColor ring = fusionFokus(p.color(QPalette::Highlight));
-                const QColor tydelig =
-                    Kontrast::tydelig(ring, {p.color(QPalette::Window), p.color(QPalette::Base)}, 3.3);
+                const QColor tydelig = Kontrast::tydelig(
+                    ring, {p.color(QPalette::Window), p.color(QPalette::Base)}, 3.3);
                 if (tydelig != ring) {
                     // Fusion lightens a ring brighter than 160 back to that lightness.
-                    const QColor moerk = tydelig.value() > 160 ? tydelig.darker(tydelig.value() * 100 / 160 + 1) : tydelig;
+                    const QColor moerk = tydelig.value() > 160
+                                             ? tydelig.darker(tydelig.value() * 100 / 160 + 1)
+                                             : tydelig;
                     kopi.palette.setColor(QPalette::Highlight, moerk.lighter(125));
                 }
             }

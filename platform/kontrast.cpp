@@ -38,8 +38,9 @@ QColor tydelig(const QColor &farve, const QList<QColor> &baggrunde, double maal)
     if (mindste(farve, baggrunde) >= maal)
         return farve;
     // Towards the end that can stand furthest from the backgrounds.
-    const QColor ende = mindste(Qt::black, baggrunde) >= mindste(Qt::white, baggrunde) ? QColor(Qt::black)
-                                                                                      : QColor(Qt::white);
+    const QColor ende = mindste(Qt::black, baggrunde) >= mindste(Qt::white, baggrunde)
+                            ? QColor(Qt::black)
+                            : QColor(Qt::white);
     for (int skridt = 1; skridt <= 50; ++skridt) {
         const QColor c = blandet(farve, ende, skridt / 50.0);
         if (mindste(c, baggrunde) >= maal)

@@ -126,7 +126,8 @@ bool anvend(const QString &navn) {
     if (!s_aktuel.isEmpty() && s_aktuel == navn)
         return true;
     // Palette before style: the new style polishes every window with the new colours.
-    QApplication::setPalette(tydeliggjort(navn == kWindows ? s_skrivebordspalet : palet(farver(navn))));
+    QApplication::setPalette(
+        tydeliggjort(navn == kWindows ? s_skrivebordspalet : palet(farver(navn))));
     QApplication::setStyle(new KantStil);
     s_aktuel = navn;
     return true;

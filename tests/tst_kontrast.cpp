@@ -50,7 +50,8 @@ QString beskriv(const QString &kontrol, const Par &p, double maal) {
 }
 
 QString navn(const QWidget *w) {
-    return w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName();
+    return w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className())
+                                     : w->objectName();
 }
 
 // The widget drawn as it is, and drawn with every text colour made invisible: the pixels
@@ -66,8 +67,9 @@ Tekstbilleder tegnTekster(QWidget *kilde, QWidget *tegnes) {
     const bool egen = kilde->testAttribute(Qt::WA_SetPalette);
     QPalette usynlig = foer;
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                                      QPalette::HighlightedText, QPalette::BrightText, QPalette::PlaceholderText})
+        for (QPalette::ColorRole r :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText,
+              QPalette::BrightText, QPalette::PlaceholderText})
             usynlig.setColor(g, r, Qt::transparent);
     kilde->setPalette(usynlig);
     b.uden = tegnes->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -209,10 +211,14 @@ Par kantAf(const QImage &billede, const QRect &boks) {
     std::optional<Par> venstre, top;
     for (int d = -1; d <= 2; ++d) {
         const int y = midt.y() + d, x = midt.x() + d;
-        const Par v = staerkeste(billede, {{boks.left() - 1, y}, {boks.left(), y}, {boks.left() + 1, y}, {boks.left() + 2, y}},
-                                 {boks.left() - 2, y});
-        const Par t = staerkeste(billede, {{x, boks.top() - 1}, {x, boks.top()}, {x, boks.top() + 1}, {x, boks.top() + 2}},
-                                 {x, boks.top() - 2});
+        const Par v = staerkeste(
+            billede,
+            {{boks.left() - 1, y}, {boks.left(), y}, {boks.left() + 1, y}, {boks.left() + 2, y}},
+            {boks.left() - 2, y});
+        const Par t = staerkeste(
+            billede,
+            {{x, boks.top() - 1}, {x, boks.top()}, {x, boks.top() + 1}, {x, boks.top() + 2}},
+            {x, boks.top() - 2});
         if (!venstre || v.forhold() > venstre->forhold())
             venstre = v;
         if (!top || t.forhold() > top->forhold())
@@ -236,34 +242,40 @@ QStringList kantfejl(QWidget *vindue, const QImage &billede) {
         if (qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)) {
             QStyleOptionButton valg;
             valg.initFrom(w);
-            const auto del = qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator;
+            const auto del = qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxIndicator
+                                                          : QStyle::SE_RadioButtonIndicator;
             maal(navn(w), kantAf(billede, w->style()->subElementRect(del, &valg, w).translated(i)));
         } else if (auto *f = qobject_cast<QLineEdit *>(w); f && f->hasFrame()) {
             maal(navn(w), kantAf(billede, w->rect().translated(i)));
-        } else if (auto *l = qobject_cast<QListWidget *>(w); l && qobject_cast<FindisDelegat *>(l->itemDelegate())) {
+        } else if (auto *l = qobject_cast<QListWidget *>(w);
+                   l && qobject_cast<FindisDelegat *>(l->itemDelegate())) {
             // A search hit's marker against the row it stands on.
             for (int n = 0; n < l->count(); ++n) {
                 if (l->item(n)->isSelected())
                     continue;
-                const QRect r = l->visualItemRect(l->item(n)).translated(l->viewport()->mapTo(vindue, QPoint(0, 0)));
-                maal(navn(w) + QStringLiteral(" (mærke)"), kantAf(billede, QRect(r.left() + 2, r.top() + 4, 10, 10)));
+                const QRect r = l->visualItemRect(l->item(n))
+                                    .translated(l->viewport()->mapTo(vindue, QPoint(0, 0)));
+                maal(navn(w) + QStringLiteral(" (mærke)"),
+                     kantAf(billede, QRect(r.left() + 2, r.top() + 4, 10, 10)));
                 break;
             }
         } else if (auto *t = qobject_cast<QTreeWidget *>(w)) {
             // An unticked check box in a row: its edge against the row behind it.
             for (int n = 0; n < t->topLevelItemCount(); ++n) {
                 QTreeWidgetItem *e = t->topLevelItem(n);
-                if (!e->data(0, Qt::CheckStateRole).isValid() || e->checkState(0) != Qt::Unchecked ||
-                    e->isSelected())
+                if (!e->data(0, Qt::CheckStateRole).isValid() ||
+                    e->checkState(0) != Qt::Unchecked || e->isSelected())
                     continue;
-                const QRect r = t->visualItemRect(e).translated(t->viewport()->mapTo(vindue, QPoint(0, 0)));
+                const QRect r =
+                    t->visualItemRect(e).translated(t->viewport()->mapTo(vindue, QPoint(0, 0)));
                 if (r.isEmpty())
                     continue;
                 const int bredde = t->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, t);
                 QList<QPoint> linje;
                 for (int x = r.left() + 2; x <= r.left() + bredde + 6; ++x)
                     linje << QPoint(x, r.center().y());
-                maal(navn(w) + QStringLiteral(" (afkrydsning)"), staerkeste(billede, linje, {r.left() + 1, r.center().y()}));
+                maal(navn(w) + QStringLiteral(" (afkrydsning)"),
+                     staerkeste(billede, linje, {r.left() + 1, r.center().y()}));
                 break;
             }
         }
@@ -286,7 +298,8 @@ QStringList markeringsfejl(QWidget *vindue) {
         {
             // Only the picture changes: the window's handlers do not see this choice.
             const QSignalBlocker stille(v->selectionModel());
-            v->selectionModel()->select(foerste, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            v->selectionModel()->select(foerste, QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
         }
         const Tekstbilleder b = tegnTekster(v, v->viewport());
         const std::optional<QColor> valgt = tekstensBaggrund(b, r.at(0));
@@ -357,11 +370,16 @@ void TstKontrast::everyStyleAndWindow_readable_data() {
         int side;
     };
     const Vindue vinduer[] = {
-        {"hovedvindue", "mainform", -1},          {"administration side 0", "boksform", 0},
-        {"administration side 1", "boksform", 1}, {"administration side 2", "boksform", 2},
-        {"administration side 3", "boksform", 3}, {"administration side 4", "boksform", 4},
-        {"information: struktur", "infoformen", 0}, {"information: søg", "infoformen", 1},
-        {"besøgte sider", "urlform1", -1},         {"besked", "infform", -1},
+        {"hovedvindue", "mainform", -1},
+        {"administration side 0", "boksform", 0},
+        {"administration side 1", "boksform", 1},
+        {"administration side 2", "boksform", 2},
+        {"administration side 3", "boksform", 3},
+        {"administration side 4", "boksform", 4},
+        {"information: struktur", "infoformen", 0},
+        {"information: søg", "infoformen", 1},
+        {"besøgte sider", "urlform1", -1},
+        {"besked", "infform", -1},
         {"spørgsmål", "spform", -1},
     };
     for (const QString &stil : Stil::navne())
@@ -370,12 +388,15 @@ void TstKontrast::everyStyleAndWindow_readable_data() {
                 // Only windows with lists have rows to choose, only some have fields.
                 const QString o = QLatin1String(v.objekt);
                 if (QLatin1String(hvad) == u"markering" &&
-                    !(o == u"mainform" || (o == u"boksform" && v.side != 1 && v.side != 4) || o == u"infoformen"))
+                    !(o == u"mainform" || (o == u"boksform" && v.side != 1 && v.side != 4) ||
+                      o == u"infoformen"))
                     continue;
                 if (QLatin1String(hvad) == u"kant" &&
-                    (o == u"infform" || o == u"spform" || o == u"urlform1" || (o == u"boksform" && v.side == 3)))
+                    (o == u"infform" || o == u"spform" || o == u"urlform1" ||
+                     (o == u"boksform" && v.side == 3)))
                     continue;
-                QTest::addRow("%s / %s / %s", qPrintable(stil), v.navn, hvad) << stil << o << v.side << QString::fromLatin1(hvad);
+                QTest::addRow("%s / %s / %s", qPrintable(stil), v.navn, hvad)
+                    << stil << o << v.side << QString::fromLatin1(hvad);
             }
 }
 
@@ -429,7 +450,8 @@ void TstKontrast::everyStyleAndWindow_readable() {
         fejl = kantfejl(w, w->grab().toImage().convertToFormat(QImage::Format_RGB32));
     else
         fejl = markeringsfejl(w);
-    QVERIFY2(fejl.isEmpty(), qPrintable(stil + QStringLiteral(": ") + fejl.join(QStringLiteral("; "))));
+    QVERIFY2(fejl.isEmpty(),
+             qPrintable(stil + QStringLiteral(": ") + fejl.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TstKontrast)
