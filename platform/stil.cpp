@@ -1,12 +1,13 @@
 #include "platform/stil.h"
 
 #include "platform/fejl.h"
+#include "platform/kantstil.h"
+#include "platform/kontrast.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
 #include <QStyle>
-#include <QStyleFactory>
 
 namespace {
 
@@ -70,6 +71,37 @@ QPalette palet(const Farver &f) {
     return p;
 }
 
+// Every text readable on what it stands on (4.5:1, a little more against rounding),
+// disabled texts still legible (3:1), and the chosen row's colour dark or light enough
+// for its text: each colour is moved only as far as that needs, so the style keeps its
+// look.
+QPalette tydeliggjort(QPalette p) {
+    constexpr double kTekst = 4.7, kSvag = 3.4;
+    auto tydelig = [&p](QPalette::ColorGroup g, QPalette::ColorRole rolle,
+                        std::initializer_list<QPalette::ColorRole> under, double maal) {
+        QList<QColor> baggrunde;
+        for (QPalette::ColorRole u : under) {
+            baggrunde << p.color(g, u);
+            // Fusion shades buttons lighter than their colour; the text stands on both.
+            if (u == QPalette::Button)
+                baggrunde << p.color(g, u).lighter(130);
+        }
+        p.setColor(g, rolle, Kontrast::tydelig(p.color(g, rolle), baggrunde, maal));
+    };
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        tydelig(g, QPalette::WindowText, {QPalette::Window}, kTekst);
+        tydelig(g, QPalette::Text, {QPalette::Base, QPalette::AlternateBase}, kTekst);
+        tydelig(g, QPalette::ButtonText, {QPalette::Button}, kTekst);
+        tydelig(g, QPalette::PlaceholderText, {QPalette::Base}, kTekst);
+        tydelig(g, QPalette::ToolTipText, {QPalette::ToolTipBase}, kTekst);
+        tydelig(g, QPalette::Highlight, {QPalette::HighlightedText}, kTekst);
+    }
+    tydelig(QPalette::Disabled, QPalette::WindowText, {QPalette::Window}, kSvag);
+    tydelig(QPalette::Disabled, QPalette::Text, {QPalette::Base, QPalette::Window}, kSvag);
+    tydelig(QPalette::Disabled, QPalette::ButtonText, {QPalette::Button}, kSvag);
+    return p;
+}
+
 } // namespace
 
 namespace Stil {
@@ -94,8 +126,9 @@ bool anvend(const QString &navn) {
     if (!s_aktuel.isEmpty() && s_aktuel == navn)
         return true;
     // Palette before style: the new style polishes every window with the new colours.
-    QApplication::setPalette(navn == kWindows ? s_skrivebordspalet : palet(farver(navn)));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(
+        tydeliggjort(navn == kWindows ? s_skrivebordspalet : palet(farver(navn))));
+    QApplication::setStyle(new KantStil);
     s_aktuel = navn;
     return true;
 }
