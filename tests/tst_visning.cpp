@@ -3,7 +3,9 @@
 // tooltip, and the current group marked. Run at scale 1 and, as tst_visning_x2, at 2.
 
 #include "admin/boksform.h"
+#include "components/dialoger.h"
 #include "components/handling.h"
+#include "components/tegninger.h"
 #include "launcher/mainform.h"
 #include "platform/modalsvar.h"
 #include "platform/stil.h"
@@ -14,10 +16,13 @@
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 
@@ -34,6 +39,7 @@ private slots:
     void groupLists_elideLongNamesWithTooltip();
     void existingGroups_marksCurrentGroup_data();
     void existingGroups_marksCurrentGroup();
+    void errorBox_showsTheProgramsOwnPictures();
 
 private:
     Testmiljoe *m = nullptr;
@@ -220,6 +226,27 @@ void TstVisning::existingGroups_marksCurrentGroup() {
     QCOMPARE(valgt->text(), mainform->gruppenavn);
     QVERIFY(valgt->isSelected());
     QCOMPARE(boksform->gruppeBoks->selectedItems().size(), 1);
+}
+
+void TstVisning::errorBox_showsTheProgramsOwnPictures() {
+    Modalsvar::testtilstand(false); // the real box, closed once it is up
+    QString titel;
+    QImage billede, knap;
+    QTimer::singleShot(0, this, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *boks = qobject_cast<QMessageBox *>(w); boks && boks->isVisible()) {
+                titel = boks->windowTitle();
+                billede = boks->iconPixmap().toImage();
+                knap = boks->button(QMessageBox::Ok)->icon().pixmap(QSize(16, 16), qApp->devicePixelRatio()).toImage();
+                boks->accept();
+            }
+    });
+    visFejlinformation(QStringLiteral("Filen kunne ikke findes."));
+    Modalsvar::testtilstand(true);
+    QCOMPARE(titel, QString("Fejlinformation"));
+    QVERIFY(!billede.isNull());
+    QCOMPARE(billede, infoBillede().toImage()); // the message dialog's "i"
+    QCOMPARE(knap, flueben().pixmap(QSize(16, 16), qApp->devicePixelRatio()).toImage()); // its green tick
 }
 
 QTEST_MAIN(TstVisning)
