@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPainter>
 
+#include <algorithm>
+
 void GitterDelegat::paint(QPainter *maler, const QStyleOptionViewItem &valg,
                           const QModelIndex &indeks) const {
     QStyledItemDelegate::paint(maler, valg, indeks);

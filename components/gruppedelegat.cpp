@@ -12,7 +12,6 @@ constexpr int kTekstX = 16;
 GruppeDelegat::GruppeDelegat(QAbstractItemView *liste) : QStyledItemDelegate(liste) {
     liste->setItemDelegate(this);
     liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    liste->setTextElideMode(Qt::ElideRight);
 }
 
 void GruppeDelegat::paint(QPainter *maler, const QStyleOptionViewItem &valg,

@@ -4,5 +4,6 @@
 
 class QLineEdit;
 
-// Keeps `felt` so from now on, whenever the program sets its text while it is read-only.
+// From now on, whenever the program sets the text of `felt` while it is read-only, the
+// field shows the text's start and has the whole text as its tooltip.
 void foelgNavn(QLineEdit *felt);
