@@ -6,6 +6,7 @@
 #include "components/hint.h"
 #include "components/systray.h"
 #include "components/tilgaengelighed.h"
+#include "launcher/lagerregler.h"
 #include "launcher/mainform.h"
 #include "platform/fejl.h"
 #include "platform/filer.h"
@@ -303,6 +304,9 @@ void Tboksform::visGrupper(const QStringList &grupper) {
     m_listeFraProgram = true;
     gruppeBoks->clear();
     gruppeBoks->addItems(grupper);
+    // The current group stays marked, as after choosing it.
+    if (const qsizetype pos = gruppeposition(grupper, m_hoved->gruppenavn); pos >= 0)
+        gruppeBoks->setCurrentRow(int(pos));
     m_listeFraProgram = false;
 }
 

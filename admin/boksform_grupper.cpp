@@ -130,8 +130,10 @@ void Tboksform::redigerCheckClick() {
     const bool rediger = redigerCheck->isChecked();
     valgtGruppeEdit->setReadOnly(!rediger);
     valgtGruppeEdit->setFocusPolicy(rediger ? Qt::StrongFocus : Qt::ClickFocus);
-    if (!rediger)
+    if (!rediger) {
         valgtGruppeEdit->setText(m_hoved->gruppenavn);
+        valgtGruppeEdit->setCursorPosition(0); // the typed name's end no longer matters
+    }
 }
 
 void Tboksform::sorterKnapClick() {

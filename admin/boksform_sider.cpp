@@ -6,6 +6,7 @@
 #include "components/gruppedelegat.h"
 #include "components/handling.h"
 #include "components/hint.h"
+#include "components/navnefelt.h"
 #include "components/navngiv.h"
 #include "launcher/mainform.h"
 #include "platform/fejl.h"
@@ -77,7 +78,7 @@ QToolButton *handlingsknap(QWidget *ejer, const char *navn, QAction *handling, b
 QListWidget *gruppeliste(QWidget *ejer, const char *navn, QAbstractItemView::SelectionMode valg) {
     auto *l = navngiv(new QListWidget(ejer), navn);
     l->setSelectionMode(valg);
-    l->setItemDelegate(new GruppeDelegat(l));
+    new GruppeDelegat(l);
     return l;
 }
 
@@ -115,6 +116,7 @@ void Tboksform::bygGruppeside() {
     g->setContentsMargins(6, 0, 0, 0);
     g->setVerticalSpacing(5);
     valgtGruppeEdit = felt(rightPanel1, "valgtGruppeEdit", true, 160);
+    foelgNavn(valgtGruppeEdit);
     g->addWidget(etiket(rightPanel1, "Label13", QStringLiteral("Valgt gruppe"), valgtGruppeEdit), 0, 0);
     g->addWidget(valgtGruppeEdit, 0, 1);
     sletKnap = handlingsknap(rightPanel1, "sletKnap", aSletGruppe, true);
@@ -180,6 +182,7 @@ void Tboksform::bygIndfoerside() {
     g->setContentsMargins(0, 0, 0, 0);
     g->setVerticalSpacing(5);
     gruppeEdit = felt(rightPanel2, "gruppeEdit", true, 160);
+    foelgNavn(gruppeEdit);
     auto *label3 = ombrudt(rightPanel2, "Label3", QStringLiteral("Elementerne indsættes i følgende gruppe"));
     label3->setBuddy(gruppeEdit);
     g->addWidget(label3, 0, 0, 1, 2);
@@ -268,6 +271,7 @@ void Tboksform::bygRedigerside() {
     auto *h = new QVBoxLayout(rightPanel3);
     h->setContentsMargins(6, 0, 0, 0);
     gNameEdit = felt(rightPanel3, "gNameEdit", true, 160);
+    foelgNavn(gNameEdit);
     auto *navn = new QHBoxLayout;
     navn->addWidget(etiket(rightPanel3, "Label2", QStringLiteral("Gruppe navn"), gNameEdit));
     navn->addWidget(gNameEdit);

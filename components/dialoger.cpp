@@ -2,7 +2,13 @@
 
 #include "components/infform.h"
 #include "components/spform.h"
+#include "components/tegninger.h"
 #include "platform/fejl.h"
+#include "platform/modalsvar.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 
 Tinfform *infform = nullptr;
 Tspform *spform = nullptr;
@@ -22,4 +28,15 @@ bool spoerg(const QString &tekst) {
         return false;
     spform->insertTekst(tekst);
     return spform->ShowModal() == Tbeskeddialog::mrOK;
+}
+
+void visFejlinformation(const QString &tekst) {
+    const QString slags = QStringLiteral("Fejlinformation");
+    if (Modalsvar::tag(slags, tekst, QMessageBox::Ok))
+        return;
+    QMessageBox boks(QMessageBox::NoIcon, slags, tekst, QMessageBox::Ok, QApplication::activeWindow());
+    boks.setObjectName(slags);
+    boks.setIconPixmap(infoBillede());
+    boks.button(QMessageBox::Ok)->setIcon(flueben());
+    boks.exec();
 }

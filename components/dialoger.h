@@ -16,3 +16,6 @@ extern Teditform *editform;
 void visBesked(const QString &tekst);
 // insertTekst on spform, then a modal show; true exactly on "Ja".
 bool spoerg(const QString &tekst);
+// The "Fejlinformation" box for a program or editor the shell could not start, with the
+// message dialog's own picture and tick.
+void visFejlinformation(const QString &tekst);

@@ -8,4 +8,6 @@ class GitterDelegat : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter *maler, const QStyleOptionViewItem &valg, const QModelIndex &indeks) const override;
+    // A row with a check box has a free pixel above it and below it, before the grid line.
+    QSize sizeHint(const QStyleOptionViewItem &valg, const QModelIndex &indeks) const override;
 };

@@ -148,7 +148,7 @@ void Tmainform::bygVindue() {
     Label2 = overskrift(gruppePanel, "Label2", QStringLiteral("Gruppenavne"));
     gruppeBoksen = navngiv(new QListWidget(gruppePanel), "gruppeBoksen");
     gruppeBoksen->setSelectionMode(QAbstractItemView::SingleSelection);
-    gruppeBoksen->setItemDelegate(new GruppeDelegat(gruppeBoksen));
+    new GruppeDelegat(gruppeBoksen);
     Hint::saet(gruppeBoksen, QStringLiteral("Vælg relevante gruppe og tryk [Enter] eller [Mellemrum] for at aktivere"));
     hoejre->addWidget(Label2);
     hoejre->addWidget(gruppeBoksen, 1);

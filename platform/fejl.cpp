@@ -19,8 +19,3 @@ void visBoks(const QString &slags, const QString &titel, QMessageBox::Icon ikon,
 void rapporterFejl(const QString &tekst) {
     visBoks(QStringLiteral("Fejl"), QStringLiteral("Ankerhus"), QMessageBox::Critical, tekst);
 }
-
-void visFejlinformation(const QString &tekst) {
-    visBoks(QStringLiteral("Fejlinformation"), QStringLiteral("Fejlinformation"),
-            QMessageBox::NoIcon, tekst);
-}

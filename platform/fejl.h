@@ -18,9 +18,6 @@ private:
 // Shows the error's text in a modal box; the operation is abandoned, the program goes on.
 void rapporterFejl(const QString &tekst);
 
-// The "Fejlinformation" box for a program or editor the shell could not start.
-void visFejlinformation(const QString &tekst);
-
 // Runs f and sends anything it throws to the top-level report.
 template <class F> bool medFejlrapport(F &&f) {
     try {

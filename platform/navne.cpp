@@ -7,7 +7,7 @@
 #include <algorithm>
 
 QString ugyldigtNavnTekst() {
-    return QStringLiteral("Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..");
+    return QStringLiteral("Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\"");
 }
 
 bool gyldigtNavn(const QString &navn) {

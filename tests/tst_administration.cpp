@@ -160,9 +160,9 @@ void TstAdministration::newGroup_refusals_data() {
     QTest::newRow("existing folder") << "Nyheder" << "Der findes allerede en gruppe med angivne navn!\rKald gruppen noget andet.";
     QTest::newRow("other case") << "nyheder" << "Der findes allerede en gruppe med angivne navn!\rKald gruppen noget andet.";
     QTest::newRow("group in the store") << "Sport" << "Der findes allerede en gruppe med angivne navn!\rKald gruppen noget andet.";
-    QTest::newRow("slash") << "a/b/c" << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
-    QTest::newRow("blanks only") << "   " << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
-    QTest::newRow("no-break spaces only") << "\u00a0 \u00a0" << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
+    QTest::newRow("slash") << "a/b/c" << "Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\"";
+    QTest::newRow("blanks only") << "   " << "Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\"";
+    QTest::newRow("no-break spaces only") << "\u00a0 \u00a0" << "Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\"";
     QTest::newRow("dotdot") << "..." << "";
     QTest::newRow("folder cannot be made") << "fil.txt" << "Gruppens mappe kunne ikke oprettes.";
 }
@@ -215,8 +215,8 @@ void TstAdministration::renameGroup_refusals_data() {
     QTest::newRow("taken name") << "Opslag" << true << true << "Gruppen Opslag eksisterer allerede.\rDet nye gruppenavn skal være unikt.";
     QTest::newRow("move fails") << "Ny" << false << true << "En mappe kunne ikke omdøbes af ukendte årsager.";
     QTest::newRow("not in the list") << "Ny" << true << false << "Gruppen findes ikke i gruppelisten.";
-    QTest::newRow("backslash") << "a\\b" << true << true << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
-    QTest::newRow("blanks only") << "   " << true << true << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
+    QTest::newRow("backslash") << "a\\b" << true << true << "Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\"";
+    QTest::newRow("blanks only") << "   " << true << true << "Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\"";
 }
 
 void TstAdministration::renameGroup_refusals() {
@@ -360,8 +360,8 @@ void TstAdministration::insertElement_checksInOrder_data() {
     QTest::newRow("invalid address") << false << "dr.dk" << "Ny" << "Der mangler en gyldig webadresse!";
     QTest::newRow("no program") << true << "" << "Ny" << "Der mangler et program!";
     QTest::newRow("missing program") << true << "/findes/ikke" << "Ny" << "Filen kunne ikke findes!";
-    QTest::newRow("invalid short name") << false << "https://x.dk" << ".." << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
-    QTest::newRow("blanks-only short name") << false << "https://x.dk" << "   " << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
+    QTest::newRow("invalid short name") << false << "https://x.dk" << ".." << "Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\"";
+    QTest::newRow("blanks-only short name") << false << "https://x.dk" << "   " << "Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\"";
     QTest::newRow("group without folder") << false << "https://x.dk" << "Ny" << "Den valgte gruppe har ingen mappe.";
     QTest::newRow("web page") << false << "https://x.dk" << "Ny" << "";
     QTest::newRow("program") << true << "PROGRAM" << "Ny" << "";
@@ -456,7 +456,7 @@ void TstAdministration::changeElement_data() {
         << QStringList{"Alfa.txt", "Beta.txt", "Gamma.txt"}
         << QStringList{"https://a.dk", "Alfa", "01-02-2026", "10:30", "7"};
     QTest::newRow("invalid name") << "https://a.dk" << "../Alfa"
-        << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller .."
+        << "Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\""
         << QStringList{"Alfa.txt", "Beta.txt", "Gamma.txt"}
         << QStringList{"https://a.dk", "Alfa", "01-02-2026", "10:30", "7"};
 }

@@ -337,7 +337,7 @@ void TstData::insertElement_invalidName_refusedBeforeWriting() {
     mainform->insertElement("https://x.dk", navn);
     QCOMPARE(Modalsvar::vist().size(), 1);
     QCOMPARE(Modalsvar::vist()[0].tekst,
-             QString("Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller .."));
+             QString("Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\""));
     QVERIFY(QDir(gruppe("Test")).isEmpty());
     QCOMPARE(QDir(m->mappe.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), foer);
     QVERIFY(!QFileInfo::exists(m->bruger() + "/ud.txt"));

@@ -390,8 +390,8 @@ void TstHovedvindue::quickInsert_checks_data() {
     QTest::newRow("invalid address") << false << "www.x.dk" << "Xyz" << "Der mangler en gyldig webadresse!";
     QTest::newRow("missing program") << true << "/findes/ikke" << "Xyz" << "Filen kunne ikke findes!";
     QTest::newRow("name with slash") << false << "https://x.dk" << "a/bc"
-                                     << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
-    QTest::newRow("blanks-only name") << false << "https://x.dk" << "   " << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller ..";
+                                     << "Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\"";
+    QTest::newRow("blanks-only name") << false << "https://x.dk" << "   " << "Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\"";
     QTest::newRow("web page inserted") << false << "https://x.dk" << " Xyz " << "";
     QTest::newRow("program inserted") << true << "PROGRAM" << "Værktøj" << "";
 }
