@@ -452,7 +452,7 @@ void TstAdministration::changeElement_data() {
         << QStringList{"Alfa.txt", "Beta.txt", "Gamma.txt"}
         << QStringList{"https://a.dk", "Alfa", "01-02-2026", "10:30", "7"};
     QTest::newRow("blanks-only name") << "https://a.dk" << "  "
-        << "Ugyldigt navn!\rNavnet må ikke indeholde / eller \\ og må ikke være . eller .."
+        << "Ugyldigt navn!\rNavnet må ikke indeholde \"/\" eller \"\\\" og må ikke være \".\" eller \"..\""
         << QStringList{"Alfa.txt", "Beta.txt", "Gamma.txt"}
         << QStringList{"https://a.dk", "Alfa", "01-02-2026", "10:30", "7"};
     QTest::newRow("invalid name") << "https://a.dk" << "../Alfa"
