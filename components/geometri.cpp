@@ -95,8 +95,12 @@ private:
         if (!m_vindue->isVisible())
             return;
         const QMargins m = maaltRamme(m_vindue);
-        if (m.isNull())
-            return; // no frame yet, or none at all
+        // No frame yet, or none at all; and while the window manager is still framing the
+        // window, the window system may report a frame of one pixel, which is no frame.
+        const bool rimelig = std::min({m.left(), m.top(), m.right(), m.bottom()}) >= 0 &&
+                             std::max({m.left(), m.top(), m.right(), m.bottom()}) < 200;
+        if (m.isNull() || !rimelig)
+            return;
         s_senesteRamme = m;
         const bool normal = !(m_vindue->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
         if (m != regnet) {
@@ -111,8 +115,10 @@ private:
             // A move made before the frame was known placed the inner area there.
             const QPoint p = *sted;
             sted.reset();
+            // The inner area's place, which the window system takes the same way whether
+            // the window was first placed by its frame or by its inner area.
             if (m_vindue->windowHandle()->framePosition() != p)
-                m_vindue->windowHandle()->setFramePosition(p);
+                m_vindue->windowHandle()->setPosition(p + QPoint(m.left(), m.top()));
         }
         m_sidstePos = m_vindue->windowHandle()->framePosition();
     }
@@ -205,4 +211,5 @@ QRect pladsAtGemme(const QWidget *vindue) {
     const Rammefoelger *f = foelger(vindue);
     return f && f->anbragt && *f->anbragt == nu ? *f->gemt : nu;
 }
+
 
