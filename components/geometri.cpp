@@ -96,7 +96,7 @@ private:
             return;
         const QMargins m = maaltRamme(m_vindue);
         // No frame yet, or none at all; and while the window manager is still framing the
-        // window, the window system may report a frame of one pixel, which is no frame.
+        // window, the window system may report a frame smaller than the window inside it.
         const bool rimelig = std::min({m.left(), m.top(), m.right(), m.bottom()}) >= 0 &&
                              std::max({m.left(), m.top(), m.right(), m.bottom()}) < 200;
         if (m.isNull() || !rimelig)
