@@ -31,7 +31,9 @@ QPoint ydrePos(const QWidget *v) {
     return w && v->isVisible() ? w->framePosition() : v->pos();
 }
 
-QSize rammeStoerrelse(const QMargins &m) { return {m.left() + m.right(), m.top() + m.bottom()}; }
+QSize rammeStoerrelse(const QMargins &m) {
+    return {m.left() + m.right(), m.top() + m.bottom()};
+}
 
 // Keeps a window's outer measures while its frame becomes known; lives as its child.
 class Rammefoelger : public QObject {
@@ -41,8 +43,8 @@ public:
         vindue->installEventFilter(this);
     }
 
-    QMargins regnet;                 // the frame the inner sizes account for
-    std::optional<QPoint> sted;      // where the frame is to stand once it is known
+    QMargins regnet;                    // the frame the inner sizes account for
+    std::optional<QPoint> sted;         // where the frame is to stand once it is known
     std::optional<QRect> gemt, anbragt; // the stored place and where it was put
 
     // The inner sizes change so the outer ones stay as they were with the old frame.
@@ -52,10 +54,14 @@ public:
         if (d.isNull())
             return;
         // An unset limit (0 below, the largest size above) stays unset.
-        auto indre = [](int v, int dv) { return v == 0 || v >= QWIDGETSIZE_MAX ? v : std::max(0, v - dv); };
+        auto indre = [](int v, int dv) {
+            return v == 0 || v >= QWIDGETSIZE_MAX ? v : std::max(0, v - dv);
+        };
         const QSize mindste = m_vindue->minimumSize(), stoerste = m_vindue->maximumSize();
-        const QSize nyMindste(indre(mindste.width(), d.width()), indre(mindste.height(), d.height()));
-        const QSize nyStoerste(indre(stoerste.width(), d.width()), indre(stoerste.height(), d.height()));
+        const QSize nyMindste(indre(mindste.width(), d.width()),
+                              indre(mindste.height(), d.height()));
+        const QSize nyStoerste(indre(stoerste.width(), d.width()),
+                               indre(stoerste.height(), d.height()));
         m_vindue->setMinimumSize(0, 0);
         m_vindue->setMaximumSize(nyStoerste);
         m_vindue->setMinimumSize(nyMindste);
@@ -102,7 +108,8 @@ private:
         if (m.isNull() || !rimelig)
             return;
         s_senesteRamme = m;
-        const bool normal = !(m_vindue->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+        const bool normal =
+            !(m_vindue->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
         if (m != regnet) {
             // Only the first frame is made up for: a maximised window's frame differs.
             if (!m_kendt && normal)
@@ -130,7 +137,8 @@ private:
 };
 
 Rammefoelger *foelger(const QWidget *vindue) {
-    return vindue->findChild<Rammefoelger *>(QStringLiteral("rammefoelger"), Qt::FindDirectChildrenOnly);
+    return vindue->findChild<Rammefoelger *>(QStringLiteral("rammefoelger"),
+                                             Qt::FindDirectChildrenOnly);
 }
 
 Rammefoelger *foelgRamme(QWidget *vindue) {
@@ -146,9 +154,13 @@ QMargins regnetRamme(const QWidget *vindue) {
 
 } // namespace
 
-QSize ydreStoerrelse(const QWidget *vindue) { return vindue->size() + rammeStoerrelse(regnetRamme(vindue)); }
+QSize ydreStoerrelse(const QWidget *vindue) {
+    return vindue->size() + rammeStoerrelse(regnetRamme(vindue));
+}
 
-QRect ydrePlads(const QWidget *vindue) { return {ydrePos(vindue), ydreStoerrelse(vindue)}; }
+QRect ydrePlads(const QWidget *vindue) {
+    return {ydrePos(vindue), ydreStoerrelse(vindue)};
+}
 
 void saetYdreStoerrelse(QWidget *vindue, QSize ydre) {
     vindue->resize(ydre - rammeStoerrelse(foelgRamme(vindue)->regnet));
@@ -170,8 +182,10 @@ void flytYdre(QWidget *vindue, QPoint ydre) {
 
 QRect tilpassetSkaerm(const QRect &ydre, const QRect &skaerm, QSize mindste) {
     const QSize s = ydre.size().boundedTo(skaerm.size()).expandedTo(mindste);
-    const int x = std::clamp(ydre.x(), skaerm.left(), std::max(skaerm.left(), skaerm.left() + skaerm.width() - s.width()));
-    const int y = std::clamp(ydre.y(), skaerm.top(), std::max(skaerm.top(), skaerm.top() + skaerm.height() - s.height()));
+    const int x = std::clamp(ydre.x(), skaerm.left(),
+                             std::max(skaerm.left(), skaerm.left() + skaerm.width() - s.width()));
+    const int y = std::clamp(ydre.y(), skaerm.top(),
+                             std::max(skaerm.top(), skaerm.top() + skaerm.height() - s.height()));
     return {QPoint(x, y), s};
 }
 
@@ -184,7 +198,8 @@ void saetPlads(QWidget *vindue, const QRect &ydre) {
         skaerm = QGuiApplication::screenAt(gemt.topLeft());
     if (!skaerm)
         skaerm = vindue->screen();
-    const QRect anbragt = skaerm ? tilpassetSkaerm(gemt, skaerm->availableGeometry(), mindste) : gemt;
+    const QRect anbragt =
+        skaerm ? tilpassetSkaerm(gemt, skaerm->availableGeometry(), mindste) : gemt;
     flytYdre(vindue, anbragt.topLeft());
     saetYdreStoerrelse(vindue, anbragt.size());
     f->gemt = gemt;
@@ -211,5 +226,3 @@ QRect pladsAtGemme(const QWidget *vindue) {
     const Rammefoelger *f = foelger(vindue);
     return f && f->anbragt && *f->anbragt == nu ? *f->gemt : nu;
 }
-
-

@@ -19,7 +19,8 @@ bool indlaesQtsDanskeTekster() {
     if (indlaest)
         return true;
     auto *oversaetter = new QTranslator(QCoreApplication::instance());
-    if (!oversaetter->load(QStringLiteral("qtbase_da"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!oversaetter->load(QStringLiteral("qtbase_da"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete oversaetter;
         return false;
     }

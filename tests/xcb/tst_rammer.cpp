@@ -38,7 +38,8 @@ QRect ramme(QWidget *w) {
     if (!QTest::qWaitForWindowExposed(w))
         return {};
     QWindow *v = w->windowHandle();
-    return QTest::qWaitFor([v] { return !v->frameMargins().isNull(); }) ? v->frameGeometry() : QRect();
+    return QTest::qWaitFor([v] { return !v->frameMargins().isNull(); }) ? v->frameGeometry()
+                                                                        : QRect();
 }
 } // namespace
 
@@ -61,7 +62,8 @@ void TstRammer::dialogs_outerSizeIsTheFrames_data() {
     for (const bool spm : {false, true}) {
         const QString navn = spm ? "spform" : "infform";
         QTest::newRow(qPrintable(navn + " one line")) << spm << "Der mangler en gyldig webadresse!";
-        QTest::newRow(qPrintable(navn + " three lines")) << spm << "Første linje\rAnden linje\rTredje linje";
+        QTest::newRow(qPrintable(navn + " three lines"))
+            << spm << "Første linje\rAnden linje\rTredje linje";
     }
 }
 
@@ -82,7 +84,8 @@ void TstRammer::dialogs_outerSizeIsTheFrames() {
         QVERIFY(d->geometry().height() < ramme(d).height()); // there is a frame
         QTRY_COMPARE(d->windowHandle()->frameGeometry().size(), QSize(339, etiket->height() + 80));
         // Centred on the main window by the frames.
-        QTRY_VERIFY((d->windowHandle()->frameGeometry().center() - mainform->windowHandle()->frameGeometry().center())
+        QTRY_VERIFY((d->windowHandle()->frameGeometry().center() -
+                     mainform->windowHandle()->frameGeometry().center())
                         .manhattanLength() <= 2);
         d->reject();
     }
@@ -96,7 +99,9 @@ void TstRammer::mainWindow_storedAndSmallestSizesAreTheFrames() {
     mainform->show();
     QCOMPARE(ramme(mainform), QRect(130, 150, 700, 450));
     const QMargins kant = mainform->windowHandle()->frameMargins();
-    QCOMPARE(mainform->minimumSize() + QSize(kant.left() + kant.right(), kant.top() + kant.bottom()), QSize(595, 380));
+    QCOMPARE(mainform->minimumSize() +
+                 QSize(kant.left() + kant.right(), kant.top() + kant.bottom()),
+             QSize(595, 380));
     mainform->close();
     QCOMPARE(laesBytes(optfil("main.txt")), crlf(linjer));
 }
@@ -113,7 +118,8 @@ void TstRammer::informationWindow_belowScreenEdge_movedOnAndFileKept() {
     const QRect skaerm = infoformen->screen()->availableGeometry();
     QVERIFY(200 + 968 > skaerm.bottom());
     QVERIFY(ramme(infoformen).isValid());
-    QTRY_COMPARE(infoformen->windowHandle()->frameGeometry(), QRect(52, skaerm.bottom() + 1 - 968, 753, 968));
+    QTRY_COMPARE(infoformen->windowHandle()->frameGeometry(),
+                 QRect(52, skaerm.bottom() + 1 - 968, 753, 968));
     // The status bar, the window's lowest part, is on the screen.
     const QStatusBar *bar = infoformen->infobar;
     QTRY_VERIFY(skaerm.contains(QRect(bar->mapToGlobal(QPoint()), bar->size())));
