@@ -68,6 +68,14 @@ public:
         m_vindue->resize(m_vindue->size() - d);
     }
 
+    // Before the window manager has framed this window: the frame other windows got.
+    // Taken only when a size or place is set, never by itself while the window is being
+    // shown: a resize then would lose the place its frame was put at.
+    void gaet() {
+        if (!m_kendt && regnet.isNull())
+            skiftRamme(s_senesteRamme);
+    }
+
 protected:
     bool eventFilter(QObject *, QEvent *e) override {
         switch (e->type()) {
@@ -78,9 +86,6 @@ protected:
                 m_flade = w;
                 w->installEventFilter(this);
             }
-            // Before the window manager has framed it: the frame other windows got.
-            if (!m_kendt && regnet.isNull())
-                skiftRamme(s_senesteRamme);
             // Shown again, the window stands where it stood.
             if (!sted)
                 sted = m_sidstePos;
@@ -119,13 +124,11 @@ private:
         }
         m_kendt = true;
         if (sted) {
-            // A move made before the frame was known placed the inner area there.
-            const QPoint p = *sted;
+            // A move made before the frame was known may have put the inner area there,
+            // and what the window system says of the window's place may not have caught
+            // up yet: the inner area is put where the frame's place says, once.
+            m_vindue->windowHandle()->setPosition(*sted + QPoint(m.left(), m.top()));
             sted.reset();
-            // The inner area's place, which the window system takes the same way whether
-            // the window was first placed by its frame or by its inner area.
-            if (m_vindue->windowHandle()->framePosition() != p)
-                m_vindue->windowHandle()->setPosition(p + QPoint(m.left(), m.top()));
         }
         m_sidstePos = m_vindue->windowHandle()->framePosition();
     }
@@ -142,9 +145,11 @@ Rammefoelger *foelger(const QWidget *vindue) {
 }
 
 Rammefoelger *foelgRamme(QWidget *vindue) {
-    if (auto *f = foelger(vindue))
-        return f;
-    return new Rammefoelger(vindue);
+    Rammefoelger *f = foelger(vindue);
+    if (!f)
+        f = new Rammefoelger(vindue);
+    f->gaet();
+    return f;
 }
 
 QMargins regnetRamme(const QWidget *vindue) {
