@@ -77,7 +77,7 @@ void Tboksform::bygVindue() {
     QFont f(QStringLiteral("Tahoma"));
     f.setPointSize(8);
     setFont(f);
-    setMinimumSize(480, 400);
+    saetMindsteYdre(this, QSize(480, 400));
     resize(480, 400);
 
     auto *lag = new QVBoxLayout(this);
@@ -245,17 +245,17 @@ void Tboksform::hentOpt() {
             minimerCheck->setChecked(o.minimer);
     } else {
         const Adminopt o;
-        move(o.left, o.top);
-        resize(o.width, o.height);
+        saetPlads(this, QRect(o.left, o.top, o.width, o.height));
     }
 }
 
 void Tboksform::gemOpt() {
     Adminopt o;
-    o.top = y();
-    o.left = x();
-    o.width = width();
-    o.height = height();
+    const QRect plads = pladsAtGemme(this);
+    o.top = plads.y();
+    o.left = plads.x();
+    o.width = plads.width();
+    o.height = plads.height();
     o.browser = browserIndex();
     o.tray = trayCheck->isChecked();
     o.minimer = minimerCheck->isChecked();

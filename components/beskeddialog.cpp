@@ -1,5 +1,6 @@
 #include "components/beskeddialog.h"
 
+#include "components/geometri.h"
 #include "platform/modalsvar.h"
 
 #include <QApplication>
@@ -19,8 +20,7 @@ Tbeskeddialog::Tbeskeddialog(const QString &navn, const QString &titel, int skri
     setFont(f);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    setFixedWidth(kBredde);
-    setFixedHeight(kEkstraHoejde + 16);
+    saetFastYdre(this, QSize(kBredde, kEkstraHoejde + 16));
 }
 
 void Tbeskeddialog::saetEtiket(QLabel *etiket) {
@@ -63,8 +63,9 @@ void Tbeskeddialog::FormShow() {
     const int hoejde = fm.boundingRect(QRect(0, 0, kTekstBredde, 100000),
                                        Qt::TextWordWrap | Qt::AlignLeft, tekst)
                            .height();
-    m_etiket->setGeometry((kBredde - kTekstBredde) / 2, 3, kTekstBredde, hoejde);
-    setFixedHeight(hoejde + kEkstraHoejde);
+    // Both measures are the outer frame's where the window manager draws one.
+    saetFastYdre(this, QSize(kBredde, hoejde + kEkstraHoejde));
+    m_etiket->setGeometry((width() - kTekstBredde) / 2, 3, kTekstBredde, hoejde);
 }
 
 void Tbeskeddialog::resizeEvent(QResizeEvent *e) {
@@ -78,7 +79,7 @@ void Tbeskeddialog::showEvent(QShowEvent *e) {
     // Centred over the main window when there is one on screen.
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (w != this && w->objectName() == u"mainform" && w->isVisible()) {
-            move(w->frameGeometry().center() - rect().center());
+            flytYdre(this, ydrePlads(w).center() - QRect(QPoint(), ydreStoerrelse(this)).center());
             break;
         }
     }

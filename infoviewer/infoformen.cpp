@@ -82,7 +82,7 @@ void Tinfoformen::bygVindue() {
     QFont f(QStringLiteral("Tahoma"));
     f.setPixelSize(13);
     setFont(f);
-    setMinimumSize(753, 500);
+    saetMindsteYdre(this, QSize(753, 500));
     resize(737, 461);
     bygHandlinger();
 
@@ -311,8 +311,7 @@ void Tinfoformen::closeEvent(QCloseEvent *e) {
 
 void Tinfoformen::hentOpt() {
     if (!filFindes(optFilnavn)) {
-        move(52, 52);
-        resize(753, 968);
+        saetPlads(this, QRect(52, 52, 753, 968));
         Splitter1->setSizes({195, width() - 195});
         gemOpt();
         return;
@@ -327,7 +326,9 @@ void Tinfoformen::hentOpt() {
 }
 
 void Tinfoformen::gemOpt() {
-    skrivLinjerEllerFejl(optFilnavn, heltalslinjer({y(), x(), width(), height(), leftPanel->width()}));
+    const QRect plads = pladsAtGemme(this);
+    skrivLinjerEllerFejl(optFilnavn,
+                         heltalslinjer({plads.y(), plads.x(), plads.width(), plads.height(), leftPanel->width()}));
 }
 
 void Tinfoformen::LoadStruktur() {

@@ -1,5 +1,6 @@
 #include "infoviewer/urlform1.h"
 
+#include "components/geometri.h"
 #include "components/handling.h"
 #include "components/hint.h"
 #include "components/navngiv.h"
@@ -28,7 +29,7 @@ Turlform1::Turlform1(Tmainform *hoved, Tinfoformen *info) : m_hoved(hoved), m_in
     QFont f(QStringLiteral("Tahoma"));
     f.setPixelSize(11);
     setFont(f);
-    setMinimumSize(300, 200);
+    saetMindsteYdre(this, QSize(300, 200));
     resize(443, 338);
 
     ActionList = new QObject(this);
@@ -109,17 +110,23 @@ void Turlform1::hentOpt() {
     const Tekstlinjer t = laesLinjer(optfilnavn);
     const QList<int> v = foersteHeltal(t.ok ? t.linjer : QStringList(), 2);
     if (v.size() >= 1)
-        resize(v[0], height());
+        saetYdreStoerrelse(this, QSize(v[0], ydreStoerrelse(this).height()));
     if (v.size() >= 2)
-        resize(width(), v[1]);
+        saetYdreStoerrelse(this, QSize(ydreStoerrelse(this).width(), v[1]));
 }
 
-void Turlform1::gemOpt() { skrivLinjerEllerFejl(optfilnavn, heltalslinjer({width(), height()})); }
+void Turlform1::gemOpt() {
+    const QSize s = pladsAtGemme(this).size();
+    skrivLinjerEllerFejl(optfilnavn, heltalslinjer({s.width(), s.height()}));
+}
 
 void Turlform1::showEvent(QShowEvent *e) {
     QWidget::showEvent(e);
-    if (m_hoved->isVisible())
-        move(m_hoved->frameGeometry().center() - rect().center());
+    // Centred on the main window (where it stands when that is hidden) at the size kept
+    // for the options file, fitted to the screen.
+    const QRect plads = pladsAtGemme(this);
+    const QPoint midte = m_hoved->isVisible() ? ydrePlads(m_hoved).center() : plads.center();
+    saetPlads(this, QRect(midte - QRect(QPoint(), plads.size()).center(), plads.size()));
 }
 
 void Turlform1::closeEvent(QCloseEvent *e) {

@@ -18,6 +18,7 @@ int main(int argc, char **argv) {
     // Lets the desktop match the windows to the installed menu entry and its icon.
     app.setDesktopFileName(QStringLiteral("dk.ankerhus.Ankerhus"));
     app.setQuitOnLastWindowClosed(false);
+    indlaesQtsDanskeTekster();
 
     const Miljoe miljoe = Miljoe::system();
     QString fejl, note;

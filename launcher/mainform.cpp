@@ -3,6 +3,7 @@
 #include "components/systray.h"
 
 #include "components/genvejsforrang.h"
+#include "components/geometri.h"
 #include "components/gitterdelegat.h"
 #include "components/gruppedelegat.h"
 #include "components/handling.h"
@@ -61,7 +62,7 @@ void Tmainform::bygVindue() {
     QFont f(QStringLiteral("Tahoma"));
     f.setPointSize(8);
     setFont(f);
-    setMinimumSize(595, 380);
+    saetMindsteYdre(this, QSize(595, 380));
     resize(595, 380);
     bygHandlinger();
 

@@ -89,8 +89,7 @@ void Tmainform::hentOpt() {
     } else {
         designname = kStandardDesign;
         Stil::anvend(designname);
-        move(120, 120);
-        resize(595, 380);
+        saetPlads(this, QRect(120, 120, 595, 380));
         const QString standardgruppe = m_miljoe.dataRod + QStringLiteral("/ravn/Program/Underholdning");
         gruppenavn = mappeFindes(standardgruppe) ? QStringLiteral("Underholdning") : QString();
         funkNo = 0;
@@ -103,10 +102,11 @@ void Tmainform::gemOpt() {
     huskGruppe();
     Hovedopt o;
     o.designname = designname;
-    o.top = y();
-    o.left = x();
-    o.width = width();
-    o.height = height();
+    const QRect plads = pladsAtGemme(this);
+    o.top = plads.y();
+    o.left = plads.x();
+    o.width = plads.width();
+    o.height = plads.height();
     o.gruppenavn = gruppenavn;
     o.gruppenavn0 = gruppenavn0;
     o.gruppenavn1 = gruppenavn1;

@@ -1,13 +1,20 @@
 // An error that no handler catches reaches the top-level report; the program goes on.
 
+#include "components/filvalg.h"
 #include "launcher/applikation.h"
 #include "platform/fejl.h"
 #include "platform/modalsvar.h"
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include <memory>
 #include <stdexcept>
 
 class Kaster : public QObject {
@@ -65,6 +72,36 @@ private slots:
             QCOMPARE(vist[i].tekst, QString("Ingen plads på disken"));
         }
         Modalsvar::testtilstand(false);
+    }
+
+    // Qt's own dialogs and menus speak the program's language, not English.
+    void qtsOwnTexts_fileDialogAndContextMenu_areDanish() {
+        QVERIFY(indlaesQtsDanskeTekster());
+        QVERIFY(indlaesQtsDanskeTekster()); // a second call changes nothing
+        QStringList knapper, etiketter;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *boks = dialog->findChild<QDialogButtonBox *>();
+            for (auto rolle : {QDialogButtonBox::Open, QDialogButtonBox::Cancel})
+                knapper << boks->button(rolle)->text();
+            for (const char *navn : {"lookInLabel", "fileNameLabel"})
+                etiketter << dialog->findChild<QLabel *>(navn)->text();
+            dialog->reject();
+        });
+        QCOMPARE(Tfilvalg(QStringLiteral("Vælg program"), QStringLiteral("/")).Execute(nullptr), QString());
+        QCOMPARE(knapper, (QStringList{"&Åbn", "Annuller"}));
+        QCOMPARE(etiketter, (QStringList{"Kig i:", "&Filnavn:"}));
+
+        QLineEdit felt;
+        std::unique_ptr<QMenu> menu(felt.createStandardContextMenu());
+        QStringList menutekster;
+        for (const QAction *a : menu->actions())
+            if (!a->isSeparator())
+                menutekster << a->text().split(u'\t').first();
+        QCOMPARE(menutekster.first(), QString("&Fortryd"));
+        QCOMPARE(menutekster.last(), QString("Markér alt"));
     }
 };
 

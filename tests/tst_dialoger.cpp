@@ -1,5 +1,6 @@
 // The message and question dialogs: sizing, answers, emptying; the style manager.
 
+#include "components/geometri.h"
 #include "components/infform.h"
 #include "components/spform.h"
 #include "platform/modalsvar.h"
@@ -24,6 +25,8 @@ private slots:
     void preparedAnswers_areRecordedAndUsedInOrder();
     void styles_listedSortedAndEachLooksDifferent();
     void style_unknownName_reportsAndKeepsCurrent();
+    void fitToScreen_movesThenShrinks_data();
+    void fitToScreen_movesThenShrinks();
 };
 
 namespace {
@@ -172,6 +175,35 @@ void TstDialoger::style_unknownName_reportsAndKeepsCurrent() {
     QCOMPARE(Modalsvar::vist().size(), 1);
     QCOMPARE(Modalsvar::vist()[0].tekst, QString("Designet \"Plastik\" findes ikke."));
     Modalsvar::testtilstand(false);
+}
+
+void TstDialoger::fitToScreen_movesThenShrinks_data() {
+    QTest::addColumn<QRect>("plads");
+    QTest::addColumn<QRect>("skaerm");
+    QTest::addColumn<QSize>("mindste");
+    QTest::addColumn<QRect>("forventet");
+    const QRect skaerm(0, 0, 1280, 1000);
+    const QSize mindste(300, 200);
+    QTest::newRow("fits") << QRect(100, 100, 600, 400) << skaerm << mindste << QRect(100, 100, 600, 400);
+    QTest::newRow("bottom off screen: moved up") << QRect(52, 52, 753, 968) << skaerm << mindste
+                                                << QRect(52, 32, 753, 968);
+    QTest::newRow("taller than the screen: shrunk") << QRect(52, 52, 753, 1200) << skaerm << mindste
+                                                   << QRect(52, 0, 753, 1000);
+    QTest::newRow("left of the screen") << QRect(-300, 50, 600, 400) << skaerm << mindste << QRect(0, 50, 600, 400);
+    QTest::newRow("second screen, right edge off")
+        << QRect(3000, 100, 800, 600) << QRect(1280, 0, 1920, 1080) << mindste << QRect(2400, 100, 800, 600);
+    QTest::newRow("panel at the top") << QRect(10, 0, 600, 400) << QRect(0, 30, 1280, 970) << mindste
+                                      << QRect(10, 30, 600, 400);
+    QTest::newRow("screen below the smallest size: smallest, at its corner")
+        << QRect(100, 100, 900, 600) << QRect(0, 0, 700, 450) << QSize(753, 500) << QRect(0, 0, 753, 500);
+}
+
+void TstDialoger::fitToScreen_movesThenShrinks() {
+    QFETCH(QRect, plads);
+    QFETCH(QRect, skaerm);
+    QFETCH(QSize, mindste);
+    QFETCH(QRect, forventet);
+    QCOMPARE(tilpassetSkaerm(plads, skaerm, mindste), forventet);
 }
 
 QTEST_MAIN(TstDialoger)

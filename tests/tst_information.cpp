@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QScreen>
 #include <QTest>
 
 class TstInformation : public QObject {
@@ -31,6 +32,7 @@ private slots:
     void cleanup();
     void firstShowing_writesDefaultOptionsAndOpensInformation();
     void options_readAtFirstShowing();
+    void urlWindow_largerThanScreen_fitsAndKeepsFile();
     void goToInfo_matchesTopics_data();
     void goToInfo_matchesTopics();
     void f1_opensAnkerhus();
@@ -91,26 +93,56 @@ void TstInformation::firstShowing_writesDefaultOptionsAndOpensInformation() {
     QCOMPARE(infoformen->antalLabel->text(), QString::number(infoformen->Struktur->noder().size()));
     mainform->Information("Grupper");
     QVERIFY(m->browser);
-    QCOMPARE(infoformen->pos(), QPoint(52, 52));
-    QCOMPARE(infoformen->size(), QSize(753, 968));
+    // The test screen (800 x 800) is narrower and lower than the default place: the window
+    // is moved left and up and shrunk to the screen's height, and the file keeps the
+    // default place.
+    const QRect skaerm = infoformen->screen()->availableGeometry();
+    QVERIFY(skaerm.width() < 52 + 753 && skaerm.height() < 52 + 968);
+    const int venstre = skaerm.left() + skaerm.width() - 753;
+    QCOMPARE(QRect(infoformen->pos(), infoformen->size()), QRect(venstre, skaerm.top(), 753, skaerm.height()));
     QCOMPARE(infoformen->leftPanel->width(), 195);
-    QCOMPARE(laesLinjer(m->bruger() + "/Egenskaber/information.txt").linjer,
-             (QStringList{"52", "52", "753", "968", "195"}));
+    const QString optfil = m->bruger() + "/Egenskaber/information.txt";
+    const QStringList standard{"52", "52", "753", "968", "195"};
+    QCOMPARE(laesLinjer(optfil).linjer, standard);
     // First "Information" (the first showing), then the topic asked for.
     QCOMPARE(m->browser->besoegt, (QStringList{infomappe() + "tekstfiler/Information.html",
                                                infomappe() + "tekstfiler/Grupper.html"}));
     QCOMPARE(valgt(), QString("Grupper"));
-    infoformen->resize(800, 600);
     infoformen->close();
-    QCOMPARE(laesLinjer(m->bruger() + "/Egenskaber/information.txt").linjer.mid(2, 2), (QStringList{"800", "600"}));
+    QCOMPARE(laesLinjer(optfil).linjer, standard);
+    infoformen->show();
+    infoformen->resize(760, 550);
+    infoformen->close();
+    QCOMPARE(laesLinjer(optfil).linjer.first(4), (QStringList{QString::number(skaerm.top()), QString::number(venstre), "760", "550"}));
 }
 
 void TstInformation::options_readAtFirstShowing() {
-    skrivBytes(m->bruger() + "/Egenskaber/information.txt", crlf({"10", "20", "900", "700", "250"}));
+    skrivBytes(m->bruger() + "/Egenskaber/information.txt", crlf({"10", "20", "770", "550", "250"}));
     mainform->Information("Ankerhus");
     QCOMPARE(infoformen->pos(), QPoint(20, 10));
-    QCOMPARE(infoformen->size(), QSize(900, 700));
+    QCOMPARE(infoformen->size(), QSize(770, 550));
     QCOMPARE(infoformen->leftPanel->width(), 250);
+}
+
+// A stored size larger than the screen: the list opens shrunk onto the screen, and its
+// file keeps the stored size until the user sizes the window.
+void TstInformation::urlWindow_largerThanScreen_fitsAndKeepsFile() {
+    const QString optfil = m->bruger() + "/Egenskaber/urlboks1.txt";
+    skrivBytes(optfil, crlf({"1000", "900"}));
+    urlform1->hentOpt();
+    mainform->show();
+    const QRect skaerm = mainform->screen()->availableGeometry();
+    QVERIFY(skaerm.width() < 1000 && skaerm.height() < 900);
+    for (int gang = 0; gang < 2; ++gang) {
+        urlform1->show();
+        QCOMPARE(QRect(urlform1->pos(), urlform1->size()), skaerm);
+        urlform1->close();
+        QCOMPARE(laesBytes(optfil), crlf({"1000", "900"}));
+    }
+    urlform1->show();
+    urlform1->resize(400, 300);
+    urlform1->close();
+    QCOMPARE(laesBytes(optfil), crlf({"400", "300"}));
 }
 
 void TstInformation::goToInfo_matchesTopics_data() {

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -38,6 +39,7 @@ private slots:
     void noUserName_usesBruger();
     void sevenWindows_createdAndDestroyedTwice();
     void firstShowing_loadsGroupOnlyOnce();
+    void storedPlacesOffScreen_fitTheScreenAndFilesKeepThem();
 };
 
 namespace {
@@ -256,6 +258,42 @@ void TstOpstart::firstShowing_loadsGroupOnlyOnce() {
     mainform->hide();
     mainform->show();
     QCOMPARE(mainform->Listen->topLevelItemCount(), 4);
+}
+
+// Stored places that do not fit the screen: the windows open moved and shrunk onto it,
+// and closing writes back what was stored; a place the user changed is written instead.
+void TstOpstart::storedPlacesOffScreen_fitTheScreenAndFilesKeepThem() {
+    Testmiljoe m;
+    opretVinduer(m.miljoe);
+    nedlaegVinduer();
+    const QString adminTxt = m.bruger() + "/Egenskaber/ankerHus.txt";
+    const QStringList hoved{"Sky", "-300", "2000", "900", "900", "", "", "", "0"};
+    const QStringList admin{"500", "-40", "1200", "480", "0", "0", "0"};
+    skrivBytes(mainTxt(m), crlf(hoved));
+    skrivBytes(adminTxt, crlf(admin));
+    const QRect skaerm = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(skaerm.width() < 900 && skaerm.height() < 900); // the test screen is 800 x 800
+
+    opretVinduer(m.miljoe);
+    QCOMPARE(QRect(mainform->pos(), mainform->size()), skaerm);
+    QCOMPARE(QRect(boksform->pos(), boksform->size()),
+             QRect(skaerm.left(), skaerm.top() + skaerm.height() - 480, skaerm.width(), 480));
+    mainform->show();
+    boksform->show();
+    mainform->close();
+    QCOMPARE(laesBytes(mainTxt(m)), crlf(hoved));
+    QCOMPARE(laesBytes(adminTxt), crlf(admin));
+    nedlaegVinduer();
+
+    opretVinduer(m.miljoe);
+    mainform->show();
+    mainform->move(10, 20);
+    boksform->resize(500, 450);
+    mainform->close();
+    QCOMPARE(laesLinjer(mainTxt(m)).linjer.mid(1, 4),
+             (QStringList{"20", "10", QString::number(skaerm.width()), QString::number(skaerm.height())}));
+    QCOMPARE(laesLinjer(adminTxt).linjer.first(4),
+             (QStringList{QString::number(skaerm.top() + skaerm.height() - 480), QString::number(skaerm.left()), "500", "450"}));
 }
 
 QTEST_MAIN(TstOpstart)
