@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 int main(int argc, char **argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // the web engine asks for it
     // The browser engine refuses to start as root with its sandbox, and would take the
     // program down with it; as root the sandbox protects nothing anyway.
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
