@@ -6,6 +6,7 @@
 #include "launcher/flader.h"
 #include "platform/fejl.h"
 #include "platform/filer.h"
+#include "platform/mappelaesning.h"
 #include "platform/navne.h"
 
 #include <QFileInfo>
@@ -92,11 +93,11 @@ void Tmainform::loadGruppefil() {
 void Tmainform::readWeb(const QString &folder) {
     // A damaged file gives its row with what could be read; the files after it are
     // still read, so one bad file never hides the rest of the group.
-    for (const QString &navn : listMappe(folder, Indhold::Filer)) {
-        if (erMellemfil(navn)) // left by a write that was killed; not an element
+    for (const Mappefil &fil : laesMappensFiler(folder)) {
+        if (erMellemfil(fil.navn)) // left by a write that was killed; not an element
             continue;
-        TWebRecord e = laesElement(folder + kSep + navn).element;
-        e.kilde = folder + kSep + navn;
+        TWebRecord e = fil.ok ? elementFraLinjer(afkodLinjer(fil.bytes).linjer).element : TWebRecord();
+        e.kilde = folder + kSep + fil.navn;
         Web.append(e);
         ++WebNo;
         ++WebAntal;
