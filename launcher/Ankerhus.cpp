@@ -39,6 +39,11 @@ Miljoe Miljoe::system() {
 }
 
 void opretVinduer(const Miljoe &miljoe) {
+    opretHovedvinduer(miljoe);
+    opretOevrigeVinduer();
+}
+
+void opretHovedvinduer(const Miljoe &miljoe) {
     installerIndhold(miljoe.dataRod);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ankerhus.svg")));
     Stil::forberedSkrifter();
@@ -50,6 +55,11 @@ void opretVinduer(const Miljoe &miljoe) {
     boksform = new Tboksform(mainform);
     mainform->saetAdmin(boksform);
     boksform->FormCreate();
+}
+
+void opretOevrigeVinduer() {
+    if (infoformen)
+        return;
     infoformen = new Tinfoformen(mainform);
     mainform->saetInfo(infoformen);
     infoformen->FormCreate();

@@ -1,6 +1,7 @@
 #include "launcher/Ankerhus.h"
 #include "launcher/applikation.h"
 #include "launcher/eneinstans.h"
+#include "launcher/foerstetegning.h"
 #include "launcher/mainform.h"
 #include "launcher/signaler.h"
 
@@ -22,7 +23,7 @@ int main(int argc, char **argv) {
     if (!eneinstans.overtag())
         return 0;
 
-    opretVinduer(miljoe);
+    opretHovedvinduer(miljoe);
     auto luk = [] {
         if (mainform)
             mainform->close();
@@ -36,6 +37,8 @@ int main(int argc, char **argv) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, mainform, luk);
     lukVedSignal(luk);
 
+    // The windows not shown at start are made once the main window is on the screen.
+    efterFoersteTegning(mainform, opretOevrigeVinduer);
     mainform->show();
     const int kode = app.exec();
     nedlaegVinduer();

@@ -3,6 +3,7 @@
 // still puts the page's pixels on the screen.
 
 #include "infoviewer/infoformen.h"
+#include "launcher/foerstetegning.h"
 #include "launcher/mainform.h"
 #include "platform/modalsvar.h"
 #include "testhjaelp.h"
@@ -39,9 +40,12 @@ void TstSidevisning::startsWithoutOpenGl_helpPageStillDrawsItsPixels() {
     Modalsvar::testtilstand(true);
     Testmiljoe m;
     m.miljoe.lavBrowser = nullptr; // the web engine's browser, from its module, as the program makes it
-    opretVinduer(m.miljoe);
+    // The program's own start: the hidden windows follow the main window's first drawing.
+    opretHovedvinduer(m.miljoe);
+    efterFoersteTegning(mainform, opretOevrigeVinduer);
     mainform->show();
     QVERIFY(QTest::qWaitForWindowExposed(mainform));
+    QTRY_VERIFY(infoformen);
     // Nothing at start has asked for OpenGL.
     QVERIFY(!QOpenGLContext::globalShareContext());
 
