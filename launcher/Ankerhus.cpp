@@ -3,6 +3,7 @@
 #include "admin/boksform.h"
 #include "components/dialoger.h"
 #include "components/editform.h"
+#include "components/ikon.h"
 #include "components/infform.h"
 #include "components/spform.h"
 #include "infoviewer/infoformen.h"
@@ -45,7 +46,7 @@ void opretVinduer(const Miljoe &miljoe) {
 
 void opretHovedvinduer(const Miljoe &miljoe) {
     installerIndhold(miljoe.dataRod);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ankerhus.svg")));
+    QApplication::setWindowIcon(programikon("ankerhus"));
     Stil::forberedSkrifter();
     Stil::anvend(QStringLiteral("Windows10 Clear Day"));
 
