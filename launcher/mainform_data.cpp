@@ -77,6 +77,7 @@ void Tmainform::loadGruppefil() {
     if (m_admin)
         m_admin->visValgtGruppe(gruppenavn);
     readWeb(gruppeDir);
+    m_nyeRaekker.reserve(WebAntal);
     // The rows go in as one batch: one layout pass for the whole group.
     Listen->setUpdatesEnabled(false);
     for (int i = 0; i < WebAntal; ++i) {
@@ -93,7 +94,9 @@ void Tmainform::loadGruppefil() {
 void Tmainform::readWeb(const QString &folder) {
     // A damaged file gives its row with what could be read; the files after it are
     // still read, so one bad file never hides the rest of the group.
-    for (const Mappefil &fil : laesMappensFiler(folder)) {
+    const QList<Mappefil> filer = laesMappensFiler(folder);
+    Web.reserve(Web.size() + filer.size());
+    for (const Mappefil &fil : filer) {
         if (erMellemfil(fil.navn)) // left by a write that was killed; not an element
             continue;
         TWebRecord e = fil.ok ? elementFraLinjer(afkodLinjer(fil.bytes).linjer).element : TWebRecord();
