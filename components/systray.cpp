@@ -83,6 +83,9 @@ void TSysTrayIcon::RestoreApp() {
 }
 
 bool TSysTrayIcon::eventFilter(QObject *o, QEvent *e) {
+    // The program's picture may be set after the icon was made; the icon follows it.
+    if (o == m_vindue && e->type() == QEvent::ApplicationWindowIconChange && !QApplication::windowIcon().isNull())
+        m_ikon->setIcon(QApplication::windowIcon());
     if (o == m_vindue && e->type() == QEvent::WindowStateChange && m_vindue->isMinimized() && !FManualRestore)
         MinimizeApp();
     return QObject::eventFilter(o, e);

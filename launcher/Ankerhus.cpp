@@ -46,7 +46,6 @@ void opretVinduer(const Miljoe &miljoe) {
 
 void opretHovedvinduer(const Miljoe &miljoe) {
     installerIndhold(miljoe.dataRod);
-    QApplication::setWindowIcon(programikon("ankerhus"));
     Stil::forberedSkrifter();
     Stil::anvend(QStringLiteral("Windows10 Clear Day"));
 
@@ -61,6 +60,9 @@ void opretHovedvinduer(const Miljoe &miljoe) {
 void opretOevrigeVinduer() {
     if (infoformen)
         return;
+    // The program's picture is drawn in four sizes for the window frame; the main window's
+    // first drawing does not wait for it.
+    QApplication::setWindowIcon(programikon("ankerhus"));
     infoformen = new Tinfoformen(mainform);
     mainform->saetInfo(infoformen);
     infoformen->FormCreate();

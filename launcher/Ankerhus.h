@@ -46,7 +46,8 @@ void opretVinduer(const Miljoe &miljoe);
 
 // The same in two steps, so the main window can be drawn before the windows it does not
 // show: first the content, the style, the main window and the administration window
-// (whose options decide the main window's first showing), then the five others.
+// (whose options decide the main window's first showing), then the program's picture
+// and the five others.
 void opretHovedvinduer(const Miljoe &miljoe);
 void opretOevrigeVinduer();
 

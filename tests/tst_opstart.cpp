@@ -281,8 +281,10 @@ void TstOpstart::hiddenWindows_madeRightAfterMainWindowsFirstDrawing() {
     skrivBytes(m.bruger() + "/Program/Nyheder/DR.txt", crlf({"https://dr.dk", "DR", "", "", "0", ""}));
     skrivBytes(m.bruger() + "/Egenskaber/ankerHus.txt", crlf({"120", "120", "400", "480", "0", "1", "0"}));
     skrivBytes(mainTxt(m), crlf({"Sky", "120", "120", "595", "380", "Nyheder", "", "", "0"}));
+    QApplication::setWindowIcon(QIcon()); // as in a fresh program
     opretHovedvinduer(m.miljoe);
     QCOMPARE(vinduer(), (QStringList{"boksform", "mainform"}));
+    QVERIFY(mainform->TrayIcon->ikon()->icon().isNull());
     QStringList set;
     efterFoersteTegning(mainform, [&] {
         // The main window is on the screen with its lists when the others are made.
@@ -295,6 +297,9 @@ void TstOpstart::hiddenWindows_madeRightAfterMainWindowsFirstDrawing() {
     mainform->show();
     QTRY_VERIFY(infoformen);
     QCOMPARE(set, (QStringList{"boksform", "mainform"}));
+    // The program's picture came with them, and the tray icon took it.
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(!mainform->TrayIcon->ikon()->icon().isNull());
     QCOMPARE(vinduer(), (QStringList{"boksform", "editform", "infform", "infoformen", "mainform", "spform", "urlform1"}));
     // The administration window's options were read before the first showing, as before.
     QVERIFY(boksform->trayValgt());
