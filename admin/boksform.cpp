@@ -4,6 +4,7 @@
 #include "components/geometri.h"
 #include "components/handling.h"
 #include "components/hint.h"
+#include "components/ikon.h"
 #include "components/systray.h"
 #include "components/tilgaengelighed.h"
 #include "launcher/lagerregler.h"
@@ -131,7 +132,7 @@ void Tboksform::bygHandlinger() {
     ActionList1->setObjectName(QStringLiteral("ActionList1"));
     auto ny = [this](const char *navn, const QString &tekst, const QString &hint, const char *billede) {
         auto *h = new Handling(ActionList1, navn, tekst, hint);
-        h->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(billede))));
+        h->setIcon(programikon(billede));
         h->setShortcutContext(Qt::WindowShortcut);
         addAction(h);
         return h;

@@ -6,6 +6,7 @@
 #include "components/gruppedelegat.h"
 #include "components/handling.h"
 #include "components/hint.h"
+#include "components/ikon.h"
 #include "components/navnefelt.h"
 #include "components/navngiv.h"
 #include "launcher/mainform.h"
@@ -61,7 +62,7 @@ QToolButton *knap(QWidget *ejer, const char *navn, const QString &tekst, const Q
     k->setCursor(Qt::PointingHandCursor);
     k->setAutoRaise(true);
     if (billede) {
-        k->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(billede))));
+        k->setIcon(programikon(billede));
         k->setToolButtonStyle(tekst.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     }
     return k;

@@ -20,6 +20,17 @@ constexpr int kBilledrolle = Qt::UserRole + 1; // the image index, -1 without a 
 class StrukturNode : public QTreeWidgetItem {
 public:
     explicit StrukturNode(const QString &tekst) : QTreeWidgetItem(QStringList{tekst}) {}
+    // A node with an image index shows that image of its tree's list; it is looked up when
+    // drawn, not stored in each of ten thousand nodes.
+    QVariant data(int kolonne, int rolle) const override {
+        if (kolonne != 0 || rolle != Qt::DecorationRole)
+            return QTreeWidgetItem::data(kolonne, rolle);
+        const QVariant indeks = QTreeWidgetItem::data(0, kBilledrolle);
+        if (!indeks.isValid())
+            return {};
+        const auto *trae = qobject_cast<const TStruktur *>(treeWidget());
+        return QVariant::fromValue(trae ? trae->billede(indeks.toInt()) : QIcon());
+    }
     bool operator<(const QTreeWidgetItem &anden) const override {
         return QString::localeAwareCompare(text(0), anden.text(0)) < 0;
     }
@@ -122,8 +133,7 @@ void TStruktur::setSkal(std::shared_ptr<Skal> skal) {
 
 void TStruktur::setBilleder(const QList<QIcon> &billeder) {
     m_billeder = billeder;
-    for (QTreeWidgetItem *n : noder())
-        n->setIcon(0, m_billeder.value(billedIndeks(n)));
+    viewport()->update();
 }
 
 QList<QTreeWidgetItem *> TStruktur::noder() const {
@@ -173,13 +183,11 @@ QString TStruktur::sidefil(const QTreeWidgetItem *node) const {
 void TStruktur::saetData(QTreeWidgetItem *node, const QString &linje, int indeks) {
     node->setData(0, kDatarolle, linje);
     node->setData(0, kBilledrolle, indeks);
-    node->setIcon(0, m_billeder.value(indeks));
 }
 
 void TStruktur::fjernData(QTreeWidgetItem *node) {
     node->setData(0, kDatarolle, QVariant());
     node->setData(0, kBilledrolle, -1);
-    node->setIcon(0, QIcon());
 }
 
 // ---- Loading and saving ----

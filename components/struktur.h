@@ -56,6 +56,8 @@ public:
     void setSkal(std::shared_ptr<Skal> skal);
     // Icons for image indexes 0 to 9; a node shows the icon of its index, when there is one.
     void setBilleder(const QList<QIcon> &billeder);
+    // The image at this index of the list, or none.
+    QIcon billede(int indeks) const { return m_billeder.value(indeks); }
 
     // Loads the tree, and with DataOn the data lines (creating a missing data file).
     // False, with an empty tree, when the structure file does not exist. Raises AnkerFejl

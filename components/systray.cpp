@@ -144,6 +144,9 @@ void TSysTrayIcon::RestoreApp() {
 }
 
 bool TSysTrayIcon::eventFilter(QObject *o, QEvent *e) {
+    // The program's picture may be set after the icon was made; the icon follows it.
+    if (o == m_vindue && e->type() == QEvent::ApplicationWindowIconChange && !QApplication::windowIcon().isNull())
+        m_ikon->setIcon(QApplication::windowIcon());
     // On the screen at last: raised again, since a raise asked for before the window
     // manager had mapped it may have gone before the windows that came back with it.
     if (m_venterPaaVisning && o == m_vindue->windowHandle() && e->type() == QEvent::Expose &&

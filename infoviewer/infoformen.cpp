@@ -4,6 +4,7 @@
 #include "components/geometri.h"
 #include "components/handling.h"
 #include "components/hint.h"
+#include "components/ikon.h"
 #include "components/navngiv.h"
 #include "components/struktur.h"
 #include "components/tastaturvalg.h"
@@ -52,7 +53,7 @@ const QStringList kRedigeringsprogrammer{
     QStringLiteral("/usr/bin/gedit"),             QStringLiteral("/usr/bin/kate"),
     QStringLiteral("/usr/bin/mousepad")};
 
-QIcon ikon(const char *navn) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(navn))); }
+QIcon ikon(const char *navn) { return programikon(navn); }
 
 bool erEnter(const QEvent *e) {
     if (e->type() != QEvent::KeyPress)

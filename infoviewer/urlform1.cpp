@@ -3,6 +3,7 @@
 #include "components/geometri.h"
 #include "components/handling.h"
 #include "components/hint.h"
+#include "components/ikon.h"
 #include "components/navngiv.h"
 #include "components/tastaturvalg.h"
 #include "components/tilgaengelighed.h"
@@ -38,7 +39,7 @@ Turlform1::Turlform1(Tmainform *hoved, Tinfoformen *info) : m_hoved(hoved), m_in
                               QStringLiteral("Slet alle urls fra listen")))
                     ->aktiv([this] { return urlListe->count() >= 1; })
                     ->udfoer([this] { AsletAlleExecute(); });
-    AsletAlle->setIcon(QIcon(QStringLiteral(":/icons/slet.svg")));
+    AsletAlle->setIcon(programikon("slet"));
     ArensDobbelt = (new Handling(ActionList, "ArensDobbelt", QStringLiteral("Rens liste"),
                                  QStringLiteral("Rens listen for dobbeltgængere")))
                        ->aktiv([this] { return urlListe->count() > 1; })
@@ -73,7 +74,7 @@ Turlform1::Turlform1(Tmainform *hoved, Tinfoformen *info) : m_hoved(hoved), m_in
     sletKnap->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     // The cleaning gets a button too, so a user can reach it.
     rensKnap = navngiv(new QToolButton(knapPanel), "rensKnap");
-    ArensDobbelt->setIcon(QIcon(QStringLiteral(":/icons/nulstil.svg")));
+    ArensDobbelt->setIcon(programikon("nulstil"));
     rensKnap->setDefaultAction(ArensDobbelt);
     rensKnap->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     lukKnap = navngiv(new QToolButton(knapPanel), "lukKnap");

@@ -3,6 +3,7 @@
 #include "admin/boksform.h"
 #include "components/dialoger.h"
 #include "components/editform.h"
+#include "components/ikon.h"
 #include "components/infform.h"
 #include "components/spform.h"
 #include "infoviewer/infoformen.h"
@@ -42,9 +43,13 @@ Miljoe Miljoe::system() {
 }
 
 void opretVinduer(const Miljoe &miljoe) {
+    opretHovedvinduer(miljoe);
+    opretOevrigeVinduer();
+}
+
+void opretHovedvinduer(const Miljoe &miljoe) {
     installerIndhold(miljoe.dataRod);
     indretMellemmappe(miljoe.dataRod); // before the first write of this run
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ankerhus.svg")));
     Stil::forberedSkrifter();
     Stil::anvend(QStringLiteral("Windows10 Clear Day"));
 
@@ -54,6 +59,14 @@ void opretVinduer(const Miljoe &miljoe) {
     boksform = new Tboksform(mainform);
     mainform->saetAdmin(boksform);
     boksform->FormCreate();
+}
+
+void opretOevrigeVinduer() {
+    if (infoformen)
+        return;
+    // The program's picture is drawn in four sizes for the window frame; the main window's
+    // first drawing does not wait for it.
+    QApplication::setWindowIcon(programikon("ankerhus"));
     infoformen = new Tinfoformen(mainform);
     mainform->saetInfo(infoformen);
     infoformen->FormCreate();

@@ -44,5 +44,12 @@ extern Turlform1 *urlform1;
 // start-up style and creates the seven windows in their fixed order.
 void opretVinduer(const Miljoe &miljoe);
 
+// The same in two steps, so the main window can be drawn before the windows it does not
+// show: first the content, the style, the main window and the administration window
+// (whose options decide the main window's first showing), then the program's picture
+// and the five others.
+void opretHovedvinduer(const Miljoe &miljoe);
+void opretOevrigeVinduer();
+
 // Destroys all seven windows.
 void nedlaegVinduer();

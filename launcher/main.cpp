@@ -2,13 +2,13 @@
 #include "launcher/applikation.h"
 #include "launcher/eneinstans.h"
 #include "launcher/eneinstanssted.h"
+#include "launcher/foerstetegning.h"
 #include "launcher/mainform.h"
 #include "launcher/signaler.h"
 
 #include <unistd.h>
 
 int main(int argc, char **argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // the web engine asks for it
     // The browser engine refuses to start as root with its sandbox, and would take the
     // program down with it; as root the sandbox protects nothing anyway.
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
@@ -31,7 +31,7 @@ int main(int argc, char **argv) {
     if (!eneinstans.overtag())
         return 0;
 
-    opretVinduer(miljoe);
+    opretHovedvinduer(miljoe);
     auto luk = [] {
         if (mainform)
             mainform->close();
@@ -45,6 +45,8 @@ int main(int argc, char **argv) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, mainform, luk);
     lukVedSignal(luk);
 
+    // The windows not shown at start are made once the main window is on the screen.
+    efterFoersteTegning(mainform, opretOevrigeVinduer);
     mainform->show();
     const int kode = app.exec();
     nedlaegVinduer();

@@ -6,6 +6,7 @@
 #include "launcher/flader.h"
 #include "platform/fejl.h"
 #include "platform/filer.h"
+#include "platform/mappelaesning.h"
 #include "platform/navne.h"
 
 #include <QFileInfo>
@@ -87,6 +88,7 @@ void Tmainform::loadGruppefil() {
     if (m_admin)
         m_admin->visValgtGruppe(gruppenavn);
     readWeb(gruppeDir);
+    m_nyeRaekker.reserve(WebAntal);
     // The rows go in as one batch: one layout pass for the whole group.
     Listen->setUpdatesEnabled(false);
     for (int i = 0; i < WebAntal; ++i) {
@@ -104,9 +106,11 @@ void Tmainform::readWeb(const QString &folder) {
     // Every file is an element, whatever its name: writes keep their temporary files
     // elsewhere. A damaged file gives its row with what could be read; the files after it
     // are still read, so one bad file never hides the rest of the group.
-    for (const QString &navn : listMappe(folder, Indhold::Filer)) {
-        TWebRecord e = laesElement(folder + kSep + navn).element;
-        e.kilde = folder + kSep + navn;
+    const QList<Mappefil> filer = laesMappensFiler(folder);
+    Web.reserve(Web.size() + filer.size());
+    for (const Mappefil &fil : filer) {
+        TWebRecord e = fil.ok ? elementFraLinjer(afkodLinjer(fil.bytes).linjer).element : TWebRecord();
+        e.kilde = folder + kSep + fil.navn;
         Web.append(e);
         ++WebNo;
         ++WebAntal;

@@ -5,6 +5,7 @@
 #include "components/dialoger.h"
 #include "components/handling.h"
 #include "components/hint.h"
+#include "components/ikon.h"
 #include "launcher/flader.h"
 #include "platform/adresse.h"
 #include "platform/fejl.h"
@@ -20,9 +21,7 @@
 #include <QTreeWidget>
 
 namespace {
-QIcon ikon(const char *navn) {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(navn)));
-}
+QIcon ikon(const char *navn) { return programikon(navn); }
 
 bool erVaelgTast(const QEvent *e) {
     if (e->type() != QEvent::KeyPress)

@@ -55,11 +55,13 @@ QStringList listMappe(const QString &mappe, Indhold hvad) {
     }
     // QDir would sort by the locale, slowly; the order is a plain case-blind comparison.
     QStringList navne = QDir(mappe).entryList(filter, QDir::Unsorted);
-    std::stable_sort(navne.begin(), navne.end(), [](const QString &a, const QString &b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    std::stable_sort(navne.begin(), navne.end(), foerINavneorden);
     return navne;
+}
+
+bool foerINavneorden(const QString &a, const QString &b) {
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
 }
 
 bool ensUdenAZ(const QString &a, const QString &b) {

@@ -30,6 +30,10 @@ enum class Indhold { Filer, Mapper, Alt };
 // folder nor a readable file count as files.
 QStringList listMappe(const QString &mappe, Indhold hvad);
 
+// The order of a folder listing: ignoring case, and by the exact text where only the case
+// differs.
+bool foerINavneorden(const QString &a, const QString &b);
+
 // Equal when the texts differ at most in the case of the letters A to Z (æ, ø and å
 // must match exactly).
 bool ensUdenAZ(const QString &a, const QString &b);

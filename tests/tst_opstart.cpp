@@ -1,6 +1,8 @@
 // Start-up: data folders, the first-run copy, "main.txt", the seven windows, closing.
 
 #include "admin/boksform.h"
+#include "components/dialoger.h"
+#include "launcher/foerstetegning.h"
 #include "launcher/mainform.h"
 #include "platform/modalsvar.h"
 #include "platform/stil.h"
@@ -40,6 +42,8 @@ private slots:
     void sevenWindows_createdAndDestroyedTwice();
     void firstShowing_loadsGroupOnlyOnce();
     void storedPlacesOffScreen_fitTheScreenAndFilesKeepThem();
+    void hiddenWindows_madeRightAfterMainWindowsFirstDrawing();
+    void hiddenWindows_madeAnywayWhenMainWindowIsNeverDrawn();
 };
 
 namespace {
@@ -294,6 +298,59 @@ void TstOpstart::storedPlacesOffScreen_fitTheScreenAndFilesKeepThem() {
              (QStringList{"20", "10", QString::number(skaerm.width()), QString::number(skaerm.height())}));
     QCOMPARE(laesLinjer(adminTxt).linjer.first(4),
              (QStringList{QString::number(skaerm.top() + skaerm.height() - 480), QString::number(skaerm.left()), "500", "450"}));
+}
+
+namespace {
+// The seven windows that exist, by name, sorted.
+QStringList vinduer() {
+    const QStringList syv{"mainform", "boksform", "infoformen", "urlform1", "editform", "infform", "spform"};
+    QStringList navne;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (syv.contains(w->objectName()))
+            navne << w->objectName();
+    navne.sort();
+    return navne;
+}
+} // namespace
+
+void TstOpstart::hiddenWindows_madeRightAfterMainWindowsFirstDrawing() {
+    Testmiljoe m;
+    skrivBytes(m.bruger() + "/Program/webgruppe.txt", crlf({"Nyheder"}));
+    skrivBytes(m.bruger() + "/Program/Nyheder/DR.txt", crlf({"https://dr.dk", "DR", "", "", "0", ""}));
+    skrivBytes(m.bruger() + "/Egenskaber/ankerHus.txt", crlf({"120", "120", "400", "480", "0", "1", "0"}));
+    skrivBytes(mainTxt(m), crlf({"Sky", "120", "120", "595", "380", "Nyheder", "", "", "0"}));
+    QApplication::setWindowIcon(QIcon()); // as in a fresh program
+    opretHovedvinduer(m.miljoe);
+    QCOMPARE(vinduer(), (QStringList{"boksform", "mainform"}));
+    QVERIFY(mainform->TrayIcon->ikon()->icon().isNull());
+    QStringList set;
+    efterFoersteTegning(mainform, [&] {
+        // The main window is on the screen with its lists when the others are made.
+        QVERIFY(mainform->windowHandle()->isExposed());
+        QCOMPARE(mainform->Listen->topLevelItemCount(), 1);
+        QCOMPARE(mainform->gruppeBoksen->count(), 1);
+        set = vinduer();
+        opretOevrigeVinduer();
+    }, 60000);
+    mainform->show();
+    QTRY_VERIFY(infoformen);
+    QCOMPARE(set, (QStringList{"boksform", "mainform"}));
+    // The program's picture came with them, and the tray icon took it.
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(!mainform->TrayIcon->ikon()->icon().isNull());
+    QCOMPARE(vinduer(), (QStringList{"boksform", "editform", "infform", "infoformen", "mainform", "spform", "urlform1"}));
+    // The administration window's options were read before the first showing, as before.
+    QVERIFY(boksform->trayValgt());
+    QCOMPARE(boksform->programBoks->topLevelItemCount(), 1);
+}
+
+void TstOpstart::hiddenWindows_madeAnywayWhenMainWindowIsNeverDrawn() {
+    Testmiljoe m;
+    opretHovedvinduer(m.miljoe);
+    efterFoersteTegning(mainform, opretOevrigeVinduer, 50);
+    QVERIFY(!infoformen);
+    QTRY_VERIFY(infoformen && urlform1 && editform && infform && spform);
+    QVERIFY(!mainform->isVisible());
 }
 
 QTEST_MAIN(TstOpstart)

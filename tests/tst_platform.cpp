@@ -5,6 +5,7 @@
 #include "platform/fejl.h"
 #include "platform/helskrivning.h"
 #include "platform/filer.h"
+#include "platform/mappelaesning.h"
 #include "platform/navne.h"
 #include "platform/skal.h"
 #include "platform/tekstfil.h"
@@ -40,6 +41,7 @@ private slots:
     void gyldigtNavn();
     void kasseblindSti_findsEntryIgnoringCase();
     void listMappe_sortedIgnoringCaseWithHiddenFiles();
+    void laesMappensFiler_listsAsListMappeAndReadsAsTheFileReader();
     void gyldigAdresse_data();
     void gyldigAdresse();
     void kopierTrae_copiesAllLevelsAndKeepsExisting();
@@ -236,6 +238,36 @@ void TstPlatform::listMappe_sortedIgnoringCaseWithHiddenFiles() {
     QDir(d.path()).mkdir("Undermappe");
     QCOMPARE(listMappe(d.path(), Indhold::Filer), (QStringList{".skjult", "A.txt", "b.txt", "c"}));
     QCOMPARE(listMappe(d.path(), Indhold::Mapper), QStringList{"Undermappe"});
+}
+
+void TstPlatform::laesMappensFiler_listsAsListMappeAndReadsAsTheFileReader() {
+    QTemporaryDir d;
+    skrivBytes(d.filePath("b.txt"), "lille\r\n");
+    skrivBytes(d.filePath("A.txt"), QByteArray(40000, 'a')); // longer than one read
+    skrivBytes(d.filePath(".skjult"), "x");
+    skrivBytes(d.filePath("Æble.txt"), "æ");
+    skrivBytes(d.filePath("kæmpe"), QByteArray(kStoersteTekstfil + 1, 'k'));
+    QDir(d.path()).mkdir("Undermappe");
+    QVERIFY(QFile::link(d.filePath("A.txt"), d.filePath("link.txt")));
+    QVERIFY(QFile::link(d.filePath("findes ikke"), d.filePath("brudt")));
+    QVERIFY(QFile::link(d.filePath("Undermappe"), d.filePath("mappelink")));
+    QCOMPARE(::mkfifo(QFile::encodeName(d.filePath("rør")).constData(), 0600), 0); // must not block
+
+    const QList<Mappefil> filer = laesMappensFiler(d.path());
+    QStringList navne;
+    for (const Mappefil &f : filer) {
+        navne << f.navn;
+        const Bytelaesning forventet = laesFilbytes(d.filePath(f.navn));
+        QVERIFY2(f.ok == forventet.ok, qPrintable(f.navn));
+        QCOMPARE(f.bytes, forventet.bytes);
+    }
+    QCOMPARE(navne, listMappe(d.path(), Indhold::Filer));
+    QCOMPARE(navne, (QStringList{".skjult", "A.txt", "b.txt", "brudt", "kæmpe", "link.txt", "rør", "Æble.txt"}));
+    QCOMPARE(filer.at(1).bytes.size(), 40000);
+    QCOMPARE(filer.at(5).bytes.size(), 40000);
+    for (int i : {3, 4, 6}) // broken link, too large, a pipe
+        QVERIFY2(!filer.at(i).ok, qPrintable(filer.at(i).navn));
+    QVERIFY(laesMappensFiler(d.filePath("findes ikke")).isEmpty());
 }
 
 void TstPlatform::gyldigAdresse_data() {

@@ -86,6 +86,7 @@ private slots:
     void hent_data();
     void hent();
     void hent_missingStructureFile_emptiesTree();
+    void billeder_eachNodeShowsTheImageOfItsIndex();
     void hent_missingDataFile_createdFromNodeTexts();
     void gem_writesStructureInReadEncodingAndDataInAnsi_data();
     void gem_writesStructureInReadEncodingAndDataInAnsi();
@@ -192,6 +193,30 @@ void TstStruktur::hent() {
     }
     if (data != "-")
         QCOMPARE(laesBytes(f.datafil()), data);
+}
+
+void TstStruktur::billeder_eachNodeShowsTheImageOfItsIndex() {
+    auto farve = [](Qt::GlobalColor c) {
+        QPixmap p(8, 8);
+        p.fill(c);
+        return QIcon(p);
+    };
+    auto vist = [](const QTreeWidgetItem *n) {
+        const QIcon i = n->icon(0);
+        return i.isNull() ? QColor() : i.pixmap(8, 8).toImage().pixelColor(4, 4);
+    };
+    Fixtur f;
+    f.t.setBilleder({farve(Qt::red), farve(Qt::blue)});
+    skrivBytes(f.strukturfil(), crlf({"A", "\tB", "C"}));
+    skrivBytes(f.datafil(), crlf({"0A", "1B", "5C"}));
+    QVERIFY(f.t.HentStruktur());
+    QCOMPARE(vist(node(f.t, "A")), QColor(Qt::red));
+    QCOMPARE(vist(node(f.t, "B")), QColor(Qt::blue));
+    QCOMPARE(vist(node(f.t, "C")), QColor()); // no image with that index
+    // A new list of images shows at once in the nodes already there.
+    f.t.setBilleder({farve(Qt::green), farve(Qt::yellow)});
+    QCOMPARE(vist(node(f.t, "A")), QColor(Qt::green));
+    QCOMPARE(vist(node(f.t, "B")), QColor(Qt::yellow));
 }
 
 void TstStruktur::hent_missingStructureFile_emptiesTree() {

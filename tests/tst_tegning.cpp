@@ -1,11 +1,13 @@
 // Pictures on a screen with twice the pixels per point, and search hits that can be
 // read in every style.
 
+#include "components/ikon.h"
 #include "components/tegninger.h"
 #include "infoviewer/findisdelegat.h"
 
 #include <QApplication>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPainter>
 #include <QTest>
@@ -47,6 +49,15 @@ void TstTegning::svgIcons_renderedAtScreenDensity() {
         const QString sti = it.next();
         const QPixmap p = QIcon(sti).pixmap(QSize(16, 16), 2.0);
         QVERIFY2(p.size() == QSize(32, 32), qPrintable(sti));
+        // The program's icons read the file only when drawn, and draw the same pixels.
+        const QIcon udskudt = programikon(qPrintable(QFileInfo(sti).completeBaseName()));
+        QVERIFY(!udskudt.isNull());
+        for (qreal skala : {1.0, 2.0})
+            for (QIcon::Mode tilstand : {QIcon::Normal, QIcon::Disabled}) {
+                const QPixmap u = udskudt.pixmap(QSize(16, 16), skala, tilstand);
+                QVERIFY2(u.size() == QSize(16, 16) * skala && u.devicePixelRatio() == skala, qPrintable(sti));
+                QVERIFY2(u.toImage() == QIcon(sti).pixmap(QSize(16, 16), skala, tilstand).toImage(), qPrintable(sti));
+            }
         ++antal;
     }
     QVERIFY(antal > 0);

@@ -30,7 +30,6 @@ QString indlaestModul() {
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // as the program does
     QApplication app(argc, argv);
     QTextStream ud(stdout);
     QWidget vindue;
