@@ -1,0 +1,374 @@
+// Bookmarks from browsers: the readers of the HTML file, Chromium's JSON and Firefox'
+// database, and finding the browsers' profiles.
+
+#include "bogmaerker/chromium.h"
+#include "bogmaerker/firefox.h"
+#include "bogmaerker/htmlbogmaerker.h"
+#include "bogmaerker/profiler.h"
+#include "testhjaelp.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kData = QStringLiteral(ANKERHUS_TESTDATA "/bogmaerker/");
+
+// Each folder as "Parent/Child" and each link as "folder path|title|address", so a whole
+// reading compares as one list.
+QString mappesti(const Bogmaerkesamling &s, int mappe) {
+    QStringList dele;
+    for (int m = mappe; m > 0; m = s.mapper.at(m).foraelder)
+        dele.prepend(s.mapper.at(m).navn);
+    return dele.join(u'/');
+}
+
+QStringList links(const Bogmaerkesamling &s) {
+    QStringList ud;
+    for (const Bogmaerke &b : s.links)
+        ud << mappesti(s, b.mappe) + u'|' + b.titel + u'|' + b.adresse;
+    return ud;
+}
+
+QStringList mapper(const Bogmaerkesamling &s) {
+    QStringList ud;
+    for (int i = 1; i < s.mapper.size(); ++i) {
+        // Every folder's parent comes before it: the readers' promise the mapping relies on.
+        if (s.mapper.at(i).foraelder >= i || s.mapper.at(i).foraelder < 0)
+            return {QStringLiteral("forælder efter mappen %1").arg(i)};
+        ud << mappesti(s, i);
+    }
+    return ud;
+}
+
+const Bogmaerke *find(const Bogmaerkesamling &s, const QString &titel) {
+    for (const Bogmaerke &b : s.links)
+        if (b.titel == titel)
+            return &b;
+    return nullptr;
+}
+
+QByteArray html(const QByteArray &krop) {
+    return "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"
+           "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n"
+           "<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n<DL><p>\n" +
+           krop + "\n</DL><p>\n";
+}
+
+QByteArray indlejret(int dybde) {
+    QByteArray b;
+    for (int i = 0; i < dybde; ++i)
+        b += "<DT><H3>M</H3>\n<DL><p>\n";
+    b += "<DT><A HREF=\"https://dyb.example/\">Dyb</A>\n";
+    for (int i = 0; i < dybde; ++i)
+        b += "</DL><p>\n";
+    return html(b);
+}
+
+QByteArray sha(const QString &sti) {
+    QFile f(sti);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// A places database after the public description of its tables, made by Firefox' rules:
+// the fixed roots, a folder, links, a tag; `wal` keeps the connection open in WAL mode
+// with the last link written only to the "-wal" file, as while Firefox runs.
+struct Placesfil {
+    QString sti;
+    QString forbindelse = QStringLiteral("testplaces");
+    bool lavet = false;
+    explicit Placesfil(const QString &mappe, bool wal) : sti(mappe + QStringLiteral("/places.sqlite")) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), forbindelse);
+        db.setDatabaseName(sti);
+        if (!db.open())
+            return;
+        QSqlQuery q(db);
+        const char *trin[] = {
+            wal ? "PRAGMA journal_mode=WAL" : "PRAGMA journal_mode=DELETE",
+            "PRAGMA wal_autocheckpoint=0",
+            "CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR,"
+            " visit_count INTEGER DEFAULT 0, last_visit_date INTEGER)",
+            "CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL,"
+            " parent INTEGER, position INTEGER, title LONGVARCHAR, dateAdded INTEGER,"
+            " lastModified INTEGER, guid TEXT)",
+            "INSERT INTO moz_places VALUES (1, 'https://dr.example/', 'DR forside', 7, 1700003600000000)",
+            "INSERT INTO moz_places VALUES (2, 'http://lokal.example/avis', 'Lokalavisen', 0, NULL)",
+            "INSERT INTO moz_places VALUES (3, 'place:type=6', NULL, 0, NULL)",
+            "INSERT INTO moz_bookmarks VALUES (1, 2, NULL, 0, 0, '', 1, 1, 'root________')",
+            "INSERT INTO moz_bookmarks VALUES (2, 2, NULL, 1, 0, 'menu', 1, 1, 'menu________')",
+            "INSERT INTO moz_bookmarks VALUES (3, 2, NULL, 1, 1, 'toolbar', 1, 1, 'toolbar_____')",
+            "INSERT INTO moz_bookmarks VALUES (4, 2, NULL, 1, 2, 'tags', 1, 1, 'tags________')",
+            "INSERT INTO moz_bookmarks VALUES (5, 2, NULL, 1, 3, 'unfiled', 1, 1, 'unfiled_____')",
+            "INSERT INTO moz_bookmarks VALUES (6, 2, NULL, 1, 4, 'mobile', 1, 1, 'mobile______')",
+            "INSERT INTO moz_bookmarks VALUES (10, 2, NULL, 3, 0, 'Nyheder', 1700000000000000, 1, 'aaaaaaaaaaaa')",
+            "INSERT INTO moz_bookmarks VALUES (11, 1, 1, 10, 0, 'DR', 1700000000000000, 1, 'bbbbbbbbbbbb')",
+            "INSERT INTO moz_bookmarks VALUES (12, 2, NULL, 4, 0, 'etmaerke', 1, 1, 'cccccccccccc')",
+            "INSERT INTO moz_bookmarks VALUES (13, 1, 1, 12, 0, NULL, 1, 1, 'dddddddddddd')",
+            "INSERT INTO moz_bookmarks VALUES (14, 1, 3, 2, 0, 'Seneste', 1, 1, 'eeeeeeeeeeee')",
+            // Two folders that name each other: no way from the root leads there.
+            "INSERT INTO moz_bookmarks VALUES (20, 2, NULL, 21, 0, 'Loop A', 1, 1, 'ffffffffffff')",
+            "INSERT INTO moz_bookmarks VALUES (21, 2, NULL, 20, 0, 'Loop B', 1, 1, 'gggggggggggg')",
+            "INSERT INTO moz_bookmarks VALUES (22, 1, 1, 20, 0, 'I loopet', 1, 1, 'hhhhhhhhhhhh')",
+            "PRAGMA wal_checkpoint(TRUNCATE)",
+            "INSERT INTO moz_bookmarks VALUES (15, 1, 2, 5, 0, NULL, 1, 1, 'iiiiiiiiiiii')",
+        };
+        for (const char *t : trin)
+            if (!q.exec(QString::fromLatin1(t))) {
+                qWarning() << t << q.lastError().text();
+                return;
+            }
+        lavet = true;
+        if (!wal)
+            db.close();
+    }
+    ~Placesfil() {
+        QSqlDatabase::database(forbindelse, false).close();
+        QSqlDatabase::removeDatabase(forbindelse);
+    }
+};
+
+} // namespace
+
+class TstBogmaerker : public QObject {
+    Q_OBJECT
+private slots:
+    void html_foldersAndLinksInOrder();
+    void html_hostileInputs_data();
+    void html_hostileInputs();
+    void html_fileOver64MB_refusedWithoutReading();
+    void chromium_rootsFoldersAndTimes();
+    void chromium_hostileInputs_data();
+    void chromium_hostileInputs();
+    void firefox_readsCopyWithWal_liveFileUntouched_tagsAndLoopsLeftOut();
+    void firefox_notADatabase_givesReason();
+    void profiler_foundInEveryPlace();
+};
+
+void TstBogmaerker::html_foldersAndLinksInOrder() {
+    const Bogmaerkelaesning l = laesBogmaerkeHtmlFil(kData + QStringLiteral("bogmaerker.html"));
+    QVERIFY2(l.ok, qPrintable(l.fejl));
+    QCOMPARE(mapper(l.samling), (QStringList{QStringLiteral("Nyheder"), QStringLiteral("Nyheder/Lokalt"),
+                                             QStringLiteral("Tom")}));
+    QCOMPARE(links(l.samling), (QStringList{
+                                   QStringLiteral("|Løst & fast|https://løst.example/"),
+                                   QStringLiteral("Nyheder|DR|https://dr.example/"),
+                                   QStringLiteral("Nyheder/Lokalt|Lokalavisen|http://lokal.example/avis"),
+                                   QStringLiteral("Nyheder|Arkiv|ftp://ftp.example/pub/"),
+                               }));
+    const Bogmaerke *dr = find(l.samling, QStringLiteral("DR"));
+    QVERIFY(dr);
+    QCOMPARE(dr->tilfoejet, QDateTime::fromSecsSinceEpoch(1700000000, Qt::UTC));
+    QCOMPARE(dr->sidstBesoegt, QDateTime::fromSecsSinceEpoch(1700003600, Qt::UTC));
+    QVERIFY(!find(l.samling, QStringLiteral("Arkiv"))->sidstBesoegt.isValid());
+}
+
+void TstBogmaerker::html_hostileInputs_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("ok");
+    // The links as links() gives them; unchecked when ok is false.
+    QTest::addColumn<QStringList>("forventet");
+
+    QTest::newRow("100000 nested folders") << indlejret(100000) << false << QStringList{};
+    QStringList dyb200;
+    {
+        QStringList m(200, QStringLiteral("M"));
+        dyb200 << m.join(u'/') + QStringLiteral("|Dyb|https://dyb.example/");
+    }
+    QTest::newRow("200 nested folders") << indlejret(200) << true << dyb200;
+    QTest::newRow("empty file") << QByteArray() << true << QStringList{};
+    QTest::newRow("no list, a bare link")
+        << QByteArray("<A HREF=\"https://a.example/\">A</A>") << true
+        << QStringList{QStringLiteral("|A|https://a.example/")};
+    QTest::newRow("NUL bytes in title and address")
+        << html(QByteArray("<DT><A HREF=\"https://a.exa\0mple/\">x\0y</A>", 42)) << true
+        << QStringList{QStringLiteral("|xy|https://a.exa\uFFFDmple/")};
+    QTest::newRow("line breaks, .. and / in a title are kept for the mapping")
+        << html("<DT><H3>../op</H3><DL><p><DT><A HREF=\"https://a.example/\">a\r\nb/../c</A></DL>")
+        << true << QStringList{QStringLiteral("../op|a\nb/../c|https://a.example/")};
+    QTest::newRow("broken UTF-8 becomes replacement characters")
+        << html("<DT><A HREF=\"https://a.example/\">ok\xff\xfe</A>") << true
+        << QStringList{QStringLiteral("|ok\uFFFD\uFFFD|https://a.example/")};
+    QTest::newRow("Windows-1252 by its META line")
+        << QByteArray("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"
+                      "<DL><p><DT><A HREF=\"https://a.example/\">bl\xe5\x62\xe6r</A></DL>")
+        << true << QStringList{QStringLiteral("|blåbær|https://a.example/")};
+    QTest::newRow("unclosed tags and a list closed too often")
+        << html("<DT><H3>A<DL><p><DT><A HREF=\"https://a.example/\">a</DL></DL></DL><DT><A HREF=\"https://b.example/\">b")
+        // The unclosed title holds the list that follows it: no folder, and its link is
+        // part of the title's text; the last link lands at the top.
+        << true << QStringList{QStringLiteral("|b\n\n|https://b.example/")};
+    QTest::newRow("dates out of range are no dates")
+        << html("<DT><A HREF=\"https://a.example/\" ADD_DATE=\"-5\" LAST_VISIT=\"99999999999999999999\">a</A>")
+        << true << QStringList{QStringLiteral("|a|https://a.example/")};
+}
+
+void TstBogmaerker::html_hostileInputs() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, ok);
+    QFETCH(QStringList, forventet);
+    QElapsedTimer ur;
+    ur.start();
+    const Bogmaerkelaesning l = laesBogmaerkeHtml(bytes);
+    QCOMPARE(l.ok, ok);
+    if (!ok) {
+        QVERIFY(!l.fejl.isEmpty());
+        return;
+    }
+    QCOMPARE(links(l.samling), forventet);
+    for (const Bogmaerke &b : l.samling.links)
+        QVERIFY(!b.sidstBesoegt.isValid() || b.sidstBesoegt.date().year() <= 9999);
+    QVERIFY(mapper(l.samling).join(u' ').indexOf(QStringLiteral("forælder")) < 0);
+}
+
+void TstBogmaerker::html_fileOver64MB_refusedWithoutReading() {
+    QTemporaryDir mappe;
+    QFile f(mappe.filePath(QStringLiteral("stor.html")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(f.resize(100LL * 1024 * 1024)); // sparse: costs no disk
+    f.close();
+    const Bogmaerkelaesning l = laesBogmaerkeHtmlFil(f.fileName());
+    QVERIFY(!l.ok);
+    QVERIFY2(l.fejl.contains(QStringLiteral("for stor")), qPrintable(l.fejl));
+}
+
+void TstBogmaerker::chromium_rootsFoldersAndTimes() {
+    const Bogmaerkelaesning l = laesChromiumBogmaerkerFil(kData + QStringLiteral("Bookmarks"));
+    QVERIFY2(l.ok, qPrintable(l.fejl));
+    QCOMPARE(mapper(l.samling), (QStringList{kBogmaerkelinjen, kBogmaerkelinjen + QStringLiteral("/Lokalt"),
+                                             kAndreBogmaerker, kMobilbogmaerker}));
+    QCOMPARE(links(l.samling),
+             (QStringList{kBogmaerkelinjen + QStringLiteral("|DR|https://dr.example/"),
+                          kBogmaerkelinjen + QStringLiteral("/Lokalt|Lokalavisen|http://lokal.example/avis"),
+                          kAndreBogmaerker + QStringLiteral("|Arkiv|ftp://ftp.example/pub/")}));
+    const Bogmaerke *dr = find(l.samling, QStringLiteral("DR"));
+    QCOMPARE(dr->tilfoejet, QDateTime::fromSecsSinceEpoch(1695526400, Qt::UTC));
+    QCOMPARE(dr->sidstBesoegt, QDateTime::fromSecsSinceEpoch(1695526400 + 3600, Qt::UTC));
+    // "0" is Chromium's "never used".
+    QVERIFY(!find(l.samling, QStringLiteral("Lokalavisen"))->sidstBesoegt.isValid());
+}
+
+void TstBogmaerker::chromium_hostileInputs_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QStringList>("forventet");
+    QTest::newRow("not JSON") << QByteArray("{\"roots\": {") << false << QStringList{};
+    QTest::newRow("no roots") << QByteArray("{\"version\": 1}") << false << QStringList{};
+    QByteArray dyb = "{\"roots\":{\"other\":{\"children\":[";
+    for (int i = 0; i < 5000; ++i)
+        dyb += "{\"type\":\"folder\",\"name\":\"M\",\"children\":[";
+    for (int i = 0; i < 5000; ++i)
+        dyb += "]}";
+    dyb += "]}}}";
+    QTest::newRow("5000 nested folders") << dyb << false << QStringList{};
+    QTest::newRow("children of the wrong kinds are passed over")
+        << QByteArray("{\"roots\":{\"other\":{\"children\":[1,\"x\",null,[],{\"type\":\"url\",\"name\":\"a\","
+                      "\"url\":\"https://a.example/\",\"date_added\":\"-1\",\"date_last_used\":5}]},"
+                      "\"synced\":[]}}")
+        << true << QStringList{kAndreBogmaerker + QStringLiteral("|a|https://a.example/")};
+    QTest::newRow("NUL and a line break in a name")
+        << QByteArray("{\"roots\":{\"bookmark_bar\":{\"children\":[{\"type\":\"url\",\"name\":\"a\\u0000b\\nc\","
+                      "\"url\":\"https://a.example/\"}]}}}")
+        << true << QStringList{kBogmaerkelinjen + QStringLiteral("|a") + QChar(0) + QStringLiteral("b\nc|https://a.example/")};
+}
+
+void TstBogmaerker::chromium_hostileInputs() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, ok);
+    QFETCH(QStringList, forventet);
+    const Bogmaerkelaesning l = laesChromiumBogmaerker(bytes);
+    QCOMPARE(l.ok, ok);
+    if (!ok) {
+        QVERIFY(!l.fejl.isEmpty());
+        return;
+    }
+    QCOMPARE(links(l.samling), forventet);
+}
+
+void TstBogmaerker::firefox_readsCopyWithWal_liveFileUntouched_tagsAndLoopsLeftOut() {
+    QTemporaryDir mappe;
+    Placesfil places(mappe.path(), true);
+    QVERIFY(places.lavet);
+    QVERIFY(QFileInfo(places.sti + QStringLiteral("-wal")).size() > 0);
+    const QByteArray foer = sha(places.sti), walFoer = sha(places.sti + QStringLiteral("-wal"));
+    const QStringList filerFoer = QDir(mappe.path()).entryList(QDir::Files);
+
+    const Bogmaerkelaesning l = laesFirefoxPlaces(places.sti);
+    QVERIFY2(l.ok, qPrintable(l.fejl));
+    QCOMPARE(mapper(l.samling), (QStringList{kBogmaerkemenuen, kBogmaerkelinjen, kAndreBogmaerker,
+                                             kMobilbogmaerker, kBogmaerkelinjen + QStringLiteral("/Nyheder")}));
+    QCOMPARE(links(l.samling),
+             (QStringList{kBogmaerkemenuen + QStringLiteral("|Seneste|place:type=6"),
+                          // Only in the -wal file: a reader without it would miss it.
+                          kAndreBogmaerker + QStringLiteral("|Lokalavisen|http://lokal.example/avis"),
+                          kBogmaerkelinjen + QStringLiteral("/Nyheder|DR|https://dr.example/")}));
+    const Bogmaerke *dr = find(l.samling, QStringLiteral("DR"));
+    QCOMPARE(dr->besoeg, 7);
+    QCOMPARE(dr->sidstBesoegt, QDateTime::fromSecsSinceEpoch(1700003600, Qt::UTC));
+    QCOMPARE(dr->tilfoejet, QDateTime::fromSecsSinceEpoch(1700000000, Qt::UTC));
+
+    QCOMPARE(sha(places.sti), foer);
+    QCOMPARE(sha(places.sti + QStringLiteral("-wal")), walFoer);
+    QCOMPARE(QDir(mappe.path()).entryList(QDir::Files), filerFoer);
+}
+
+void TstBogmaerker::firefox_notADatabase_givesReason() {
+    QTemporaryDir mappe;
+    const QString sti = mappe.filePath(QStringLiteral("places.sqlite"));
+    skrivBytes(sti, QByteArray("SQLite format 3\0 but nothing more", 34));
+    const Bogmaerkelaesning l = laesFirefoxPlaces(sti);
+    QVERIFY(!l.ok);
+    QVERIFY(!l.fejl.isEmpty());
+    const Bogmaerkelaesning mangler = laesFirefoxPlaces(mappe.filePath(QStringLiteral("findes-ikke")));
+    QVERIFY(!mangler.ok);
+    QVERIFY(mangler.fejl.contains(QStringLiteral("kopieres")));
+}
+
+void TstBogmaerker::profiler_foundInEveryPlace() {
+    QTemporaryDir hjem;
+    const QString h = hjem.path();
+    auto fil = [&](const QString &sti, const QByteArray &bytes = "x") {
+        QDir().mkpath(QFileInfo(h + u'/' + sti).absolutePath());
+        skrivBytes(h + u'/' + sti, bytes);
+    };
+    fil(QStringLiteral(".mozilla/firefox/profiles.ini"),
+        "[General]\nStartWithLastProfile=1\n\n[Profile0]\nName=default-esr\nIsRelative=1\nPath=abc.default-esr\n\n"
+        "[Profile1]\nName=uden\nIsRelative=1\nPath=tom.uden\n\n"
+        "[Profile2]\nName=absolut\nIsRelative=0\nPath=" + (h + QStringLiteral("/andet/sted")).toUtf8() +
+        "\n\n[Install4F96D1932A9F858E]\nDefault=abc.default-esr\n");
+    fil(QStringLiteral(".mozilla/firefox/abc.default-esr/places.sqlite"));
+    QDir().mkpath(h + QStringLiteral("/.mozilla/firefox/tom.uden"));
+    fil(QStringLiteral("andet/sted/places.sqlite"));
+    fil(QStringLiteral("snap/firefox/common/.mozilla/firefox/profiles.ini"),
+        "[Profile0]\nName=snap\nIsRelative=1\nPath=s.default\n");
+    fil(QStringLiteral("snap/firefox/common/.mozilla/firefox/s.default/places.sqlite"));
+    fil(QStringLiteral(".var/app/org.mozilla.firefox/.mozilla/firefox/profiles.ini"),
+        "[Profile0]\nName=flat\nIsRelative=1\nPath=f.default\n");
+    fil(QStringLiteral(".var/app/org.mozilla.firefox/.mozilla/firefox/f.default/places.sqlite"));
+    fil(QStringLiteral(".config/chromium/Default/Bookmarks"));
+    QDir().mkpath(h + QStringLiteral("/.config/chromium/Profile 2"));
+    fil(QStringLiteral(".config/google-chrome/Profile 1/Bookmarks"));
+
+    QStringList fundet;
+    for (const Bogmaerkekilde &k : findBogmaerkekilder(h))
+        fundet << k.navn + u'|' + QDir(h).relativeFilePath(k.sti);
+    QCOMPARE(fundet, (QStringList{
+                         QStringLiteral("Firefox: default-esr|.mozilla/firefox/abc.default-esr/places.sqlite"),
+                         QStringLiteral("Firefox: absolut|andet/sted/places.sqlite"),
+                         QStringLiteral("Firefox (snap): snap|snap/firefox/common/.mozilla/firefox/s.default/places.sqlite"),
+                         QStringLiteral("Firefox (flatpak): flat|.var/app/org.mozilla.firefox/.mozilla/firefox/f.default/places.sqlite"),
+                         QStringLiteral("Chromium: Default|.config/chromium/Default/Bookmarks"),
+                         QStringLiteral("Google Chrome: Profile 1|.config/google-chrome/Profile 1/Bookmarks"),
+                     }));
+}
+
+QTEST_MAIN(TstBogmaerker)
+#include "tst_bogmaerker.moc"
