@@ -4,7 +4,10 @@
 #include "bogmaerker/chromium.h"
 #include "bogmaerker/firefox.h"
 #include "bogmaerker/htmlbogmaerker.h"
+#include "bogmaerker/importplan.h"
 #include "bogmaerker/profiler.h"
+#include "platform/besoegsformat.h"
+#include "platform/navne.h"
 #include "testhjaelp.h"
 
 #include <QCryptographicHash>
@@ -151,6 +154,10 @@ private slots:
     void firefox_readsCopyWithWal_liveFileUntouched_tagsAndLoopsLeftOut();
     void firefox_notADatabase_givesReason();
     void profiler_foundInEveryPlace();
+    void plan_mapping_data();
+    void plan_mapping();
+    void plan_visitsInTheProgramsFormats();
+    void plan_controlCharactersAndLongNames();
 };
 
 void TstBogmaerker::html_foldersAndLinksInOrder() {
@@ -368,6 +375,157 @@ void TstBogmaerker::profiler_foundInEveryPlace() {
                          QStringLiteral("Chromium: Default|.config/chromium/Default/Bookmarks"),
                          QStringLiteral("Google Chrome: Profile 1|.config/google-chrome/Profile 1/Bookmarks"),
                      }));
+}
+
+void TstBogmaerker::plan_mapping_data() {
+    QTest::addColumn<QByteArray>("krop");        // the bookmark file's list
+    QTest::addColumn<QStringList>("eksisterende"); // "group|name|address"
+    QTest::addColumn<QStringList>("grupper");      // the plan's groups, "*" after a new one
+    QTest::addColumn<QStringList>("elementer");    // "group|name|address"
+    QTest::addColumn<QList<int>>("sprunget");      // by reason: address kind, control, same address
+
+    QTest::newRow("nested folders flattened, loose links in Importeret")
+        << QByteArray("<DT><A HREF=\"https://top.example/\">Top</A>"
+                      "<DT><H3>Avis</H3><DL><p><DT><H3>Lokal</H3><DL><p><DT><H3>By</H3><DL><p>"
+                      "<DT><A HREF=\"https://by.example/\">Byen</A></DL></DL>"
+                      "<DT><A HREF=\"https://avis.example/\">Avisen</A></DL>")
+        << QStringList{}
+        << QStringList{QStringLiteral("Importeret*"), QStringLiteral("Avis - Lokal - By*"), QStringLiteral("Avis*")}
+        << QStringList{QStringLiteral("Importeret|Top|https://top.example/"),
+                       QStringLiteral("Avis - Lokal - By|Byen|https://by.example/"),
+                       QStringLiteral("Avis|Avisen|https://avis.example/")}
+        << QList<int>{0, 0, 0};
+    QTest::newRow("existing group merged case-blind, same address skipped, names numbered")
+        << QByteArray("<DT><H3>NYHEDER</H3><DL><p>"
+                      "<DT><A HREF=\"https://dr.example/\">Andet navn</A>"
+                      "<DT><A HREF=\"https://dr2.example/\">dr1</A>"
+                      "<DT><A HREF=\"https://dr3.example/\">DR1</A>"
+                      "<DT><A HREF=\"https://dr3.example/\">DR1 igen</A></DL>"
+                      "<DT><H3>nyheder</H3><DL><p><DT><A HREF=\"https://dr4.example/\">DR1 (2)</A></DL>")
+        << QStringList{QStringLiteral("Nyheder|DR1|https://dr.example/")}
+        << QStringList{QStringLiteral("Nyheder")}
+        << QStringList{QStringLiteral("Nyheder|dr1 (2)|https://dr2.example/"),
+                       QStringLiteral("Nyheder|DR1 (3)|https://dr3.example/"),
+                       QStringLiteral("Nyheder|DR1 (2) (2)|https://dr4.example/")}
+        << QList<int>{0, 0, 2};
+    QTest::newRow("only http, https, ftp and file")
+        << QByteArray("<DT><A HREF=\"javascript:alert(1)\">js</A>"
+                      "<DT><A HREF=\"place:sort=8\">place</A>"
+                      "<DT><A HREF=\"data:text/html,x\">data</A>"
+                      "<DT><A HREF=\"mailto:a@example.com\">mail</A>"
+                      "<DT><A HREF=\"www.uden-art.example\">ingen art</A>"
+                      "<DT><A HREF=\"\">tom</A>"
+                      "<DT><A HREF=\"HTTP://STORE.example/\">Store</A>"
+                      "<DT><A HREF=\" ftp://ftp.example/ \">Ftp</A>"
+                      "<DT><A HREF=\"file:///home/a/noter.txt\">Noter</A>")
+        << QStringList{} << QStringList{QStringLiteral("Importeret*")}
+        << QStringList{QStringLiteral("Importeret|Store|HTTP://STORE.example/"),
+                       QStringLiteral("Importeret|Ftp|ftp://ftp.example/"),
+                       QStringLiteral("Importeret|Noter|file:///home/a/noter.txt")}
+        << QList<int>{6, 0, 0};
+    QTest::newRow("titles cleaned; empty, short or refused names take the host")
+        << QByteArray("<DT><H3>../Op\nad</H3><DL><p>"
+                      "<DT><A HREF=\"https://a.example/\">a\r\nb/../c</A>"
+                      "<DT><A HREF=\"https://b.example/\">..</A>"
+                      "<DT><A HREF=\"https://c.example/\"></A>"
+                      "<DT><A HREF=\"https://d.example/\">xy</A>"
+                      "<DT><A HREF=\"https://e.example/\">  \t </A>"
+                      "<DT><A HREF=\"file:///tmp/liste.txt\">/</A>"
+                      "<DT><A HREF=\"file:///\"></A></DL>")
+        << QStringList{} << QStringList{QStringLiteral("..-Op ad*")}
+        << QStringList{QStringLiteral("..-Op ad|a b-..-c|https://a.example/"),
+                       QStringLiteral("..-Op ad|b.example|https://b.example/"),
+                       QStringLiteral("..-Op ad|c.example|https://c.example/"),
+                       QStringLiteral("..-Op ad|d.example|https://d.example/"),
+                       QStringLiteral("..-Op ad|e.example|https://e.example/"),
+                       QStringLiteral("..-Op ad|liste.txt|file:///tmp/liste.txt"),
+                       QStringLiteral("..-Op ad|Bogmærke|file:///")}
+        << QList<int>{0, 0, 0};
+    QTest::newRow("a folder named .. falls back to Importeret; control characters in addresses")
+        << QByteArray("<DT><H3>..</H3><DL><p>"
+                      "<DT><A HREF=\"https://a.example/&#1;x\">Styretegn</A>"
+                      "<DT><A HREF=\"https://a.example/\nx\">Linjeskift</A>"
+                      "<DT><A HREF=\"https://a.example/&#x7f;\">Slet</A>"
+                      "<DT><A HREF=\"https://ok.example/\">Fin</A></DL>")
+        << QStringList{} << QStringList{QStringLiteral("Importeret*")}
+        << QStringList{QStringLiteral("Importeret|Fin|https://ok.example/")}
+        << QList<int>{0, 3, 0};
+}
+
+void TstBogmaerker::plan_mapping() {
+    QFETCH(QByteArray, krop);
+    QFETCH(QStringList, eksisterende);
+    QFETCH(QStringList, grupper);
+    QFETCH(QStringList, elementer);
+    QFETCH(QList<int>, sprunget);
+    const Bogmaerkelaesning l = laesBogmaerkeHtml(html(krop));
+    QVERIFY(l.ok);
+    QList<Eksisterendegruppe> findes;
+    for (const QString &e : eksisterende) {
+        const QStringList d = e.split(u'|');
+        if (findes.isEmpty() || findes.last().navn != d[0])
+            findes.append({d[0], {}});
+        TWebRecord r;
+        r.Navn = d[1];
+        r.Url = d[2];
+        findes.last().elementer.append(r);
+    }
+    const Importplan p = planlaegImport(l.samling, findes, QLocale::c(), kReservedato, kReservetid);
+    QStringList g, e;
+    for (const Plangruppe &x : p.grupper)
+        g << x.navn + (x.ny ? QStringLiteral("*") : QString());
+    for (const Planelement &x : p.elementer)
+        e << p.grupper.at(x.gruppe).navn + u'|' + x.element.Navn + u'|' + x.element.Url;
+    QCOMPARE(g, grupper);
+    QCOMPARE(e, elementer);
+    QCOMPARE(QList<int>(p.sprunget.begin(), p.sprunget.end()), sprunget);
+    for (const Planelement &x : p.elementer) {
+        QVERIFY(gyldigtNytNavn(x.element.Navn));
+        QCOMPARE(x.element.dato, kIngenDato);
+        QCOMPARE(x.element.klokken, kIngenKlokke);
+        QCOMPARE(x.element.Visits, 0);
+    }
+}
+
+void TstBogmaerker::plan_visitsInTheProgramsFormats() {
+    Bogmaerkesamling s;
+    const QDateTime besoeg(QDate(2026, 3, 4), QTime(9, 7, 30), Qt::LocalTime);
+    s.links.append({0, QStringLiteral("Brugt"), QStringLiteral("https://a.example/"), {}, besoeg, 12});
+    s.links.append({0, QStringLiteral("Ubrugt"), QStringLiteral("https://b.example/"), {}, {}, -4});
+    const Importplan p = planlaegImport(s, {}, QLocale::c(), kReservedato, kReservetid);
+    QCOMPARE(p.elementer.size(), 2);
+    const TWebRecord &brugt = p.elementer.at(0).element;
+    QCOMPARE(brugt.dato, QStringLiteral("04-03-2026"));
+    QCOMPARE(brugt.klokken, QStringLiteral("09:07"));
+    QCOMPARE(brugt.Visits, 12);
+    const TWebRecord &ubrugt = p.elementer.at(1).element;
+    QCOMPARE(ubrugt.dato, kIngenDato);
+    QCOMPARE(ubrugt.klokken, kIngenKlokke);
+    QCOMPARE(ubrugt.Visits, 0);
+    // The element file these fields make reads back the same.
+    QCOMPARE(elementFraLinjer(elementLinjer(brugt)).element.dato, brugt.dato);
+}
+
+void TstBogmaerker::plan_controlCharactersAndLongNames() {
+    Bogmaerkesamling s;
+    const int dyb = s.nyMappe(QString(300, u'M'), 0);
+    const int dybere = s.nyMappe(QStringLiteral("Under"), dyb);
+    s.links.append({dybere, QStringLiteral("a") + QChar(0) + QStringLiteral("b\u0007c\u2028d\u200b"),
+                    QStringLiteral("https://a.example/"), {}, {}, 0});
+    s.links.append({dybere, QString(150, QChar(0x00e6)), QStringLiteral("https://b.example/"), {}, {}, 0});
+    // An emoji (a surrogate pair) standing where the cut falls.
+    s.links.append({dybere, QString(199, u'x') + QString::fromUtf8("\xF0\x9F\x98\x80"),
+                    QStringLiteral("https://c.example/"), {}, {}, 0});
+    const Importplan p = planlaegImport(s, {}, QLocale::c(), kReservedato, kReservetid);
+    QCOMPARE(p.grupper.size(), 1);
+    QVERIFY(p.grupper.at(0).navn.toUtf8().size() <= kMaksNavnBytes);
+    QVERIFY(gyldigtNytNavn(p.grupper.at(0).navn));
+    QCOMPARE(p.elementer.size(), 3);
+    QCOMPARE(p.elementer.at(0).element.Navn, QStringLiteral("abc d\u200b"));
+    QCOMPARE(p.elementer.at(1).element.Navn, QString(100, QChar(0x00e6)));
+    QCOMPARE(p.elementer.at(2).element.Navn, QString(199, u'x'));
+    for (const Planelement &x : p.elementer)
+        QVERIFY(x.element.Navn.toUtf8().size() <= kMaksNavnBytes);
 }
 
 QTEST_MAIN(TstBogmaerker)
