@@ -4,6 +4,7 @@
 #include "bogmaerker/chromium.h"
 #include "bogmaerker/firefox.h"
 #include "bogmaerker/htmlbogmaerker.h"
+#include "bogmaerker/import.h"
 #include "bogmaerker/importplan.h"
 #include "bogmaerker/profiler.h"
 #include "platform/besoegsformat.h"
@@ -158,6 +159,9 @@ private slots:
     void plan_mapping();
     void plan_visitsInTheProgramsFormats();
     void plan_controlCharactersAndLongNames();
+    void import_writesGroupsElementsAndList_undoRemovesOnlyWhatItMade();
+    void import_unreadableGroupList_writesNothing();
+    void import_stopped_leavesWholeListedFiles_undoTakesThem();
 };
 
 void TstBogmaerker::html_foldersAndLinksInOrder() {
@@ -526,6 +530,113 @@ void TstBogmaerker::plan_controlCharactersAndLongNames() {
     QCOMPARE(p.elementer.at(2).element.Navn, QString(199, u'x'));
     for (const Planelement &x : p.elementer)
         QVERIFY(x.element.Navn.toUtf8().size() <= kMaksNavnBytes);
+}
+
+namespace {
+// A collection folder with one group of the user's own: "Nyheder" holding "Egen".
+struct Samlingsfixtur {
+    QTemporaryDir rod;
+    QString samling = rod.filePath(QStringLiteral("Program/"));
+    QString fortryd = rod.filePath(QStringLiteral("bogmaerkeimport.txt"));
+    Samlingsfixtur() {
+        QDir().mkpath(samling + QStringLiteral("Nyheder"));
+        skrivBytes(samling + QStringLiteral("Nyheder/Egen.txt"),
+                   crlf({QStringLiteral("https://egen.example/"), QStringLiteral("Egen"), kIngenDato, kIngenKlokke,
+                         QStringLiteral("0"), samling + QStringLiteral("Nyheder/Egen.txt")}));
+        // In UTF-8 with its mark: the import must keep the list's encoding.
+        skrivBytes(samling + QStringLiteral("webgruppe.txt"), "\xEF\xBB\xBFNyheder\r\n");
+    }
+    Importplan plan(const QByteArray &krop) const {
+        return planlaegImport(laesBogmaerkeHtml(html(krop)).samling, laesEksisterendeGrupper(samling), QLocale::c(),
+                              kReservedato, kReservetid);
+    }
+    QStringList filer(const QString &gruppe) const { return listMappe(samling + gruppe, Indhold::Filer); }
+};
+
+const QByteArray kImportkrop = "<DT><H3>nyheder</H3><DL><p><DT><A HREF=\"https://a.example/\">Artikel</A>"
+                               "<DT><A HREF=\"https://egen.example/\">Samme</A></DL>"
+                               "<DT><H3>Sport</H3><DL><p><DT><A HREF=\"https://b.example/\">Bold</A>"
+                               "<DT><A HREF=\"https://c.example/\">Cykel</A></DL>"
+                               "<DT><A HREF=\"https://d.example/\">Løs</A>";
+} // namespace
+
+void TstBogmaerker::import_writesGroupsElementsAndList_undoRemovesOnlyWhatItMade() {
+    Samlingsfixtur f;
+    const Importplan plan = f.plan(kImportkrop);
+    QCOMPARE(plan.sprunget[int(Springgrund::SammeAdresse)], 1);
+    const Importresultat r = udfoerImport(f.samling, plan, f.fortryd);
+    QVERIFY2(r.fejl.isEmpty(), qPrintable(r.fejl));
+    QCOMPARE(r.elementer, 4);
+    QCOMPARE(r.nyeGrupper, 2);
+    QVERIFY(!r.afbrudt);
+    QCOMPARE(laesBytes(f.samling + QStringLiteral("webgruppe.txt")),
+             QByteArray("\xEF\xBB\xBFNyheder\r\nSport\r\nImporteret\r\n"));
+    QCOMPARE(f.filer(QStringLiteral("Nyheder")), (QStringList{QStringLiteral("Artikel.txt"), QStringLiteral("Egen.txt")}));
+    QCOMPARE(f.filer(QStringLiteral("Sport")), (QStringList{QStringLiteral("Bold.txt"), QStringLiteral("Cykel.txt")}));
+    const QString bold = f.samling + QStringLiteral("Sport/Bold.txt");
+    QCOMPARE(laesBytes(bold), crlf({QStringLiteral("https://b.example/"), QStringLiteral("Bold"), kIngenDato,
+                                    kIngenKlokke, QStringLiteral("0"), bold}));
+    QCOMPARE(laesElement(f.samling + QStringLiteral("Importeret/Løs.txt")).element.Url,
+             QStringLiteral("https://d.example/"));
+
+    // What the user does afterwards is the user's: an element of their own in an imported
+    // group, and an imported element given another address.
+    skrivBytes(f.samling + QStringLiteral("Sport/Min.txt"),
+               crlf({QStringLiteral("https://min.example/"), QStringLiteral("Min"), kIngenDato, kIngenKlokke,
+                     QStringLiteral("0"), f.samling + QStringLiteral("Sport/Min.txt")}));
+    const QString artikel = f.samling + QStringLiteral("Nyheder/Artikel.txt");
+    skrivBytes(artikel, crlf({QStringLiteral("https://ny.example/"), QStringLiteral("Artikel"), kIngenDato,
+                              kIngenKlokke, QStringLiteral("0"), artikel}));
+
+    const Fortrydresultat u = fortrydImport(f.fortryd);
+    QVERIFY2(u.fejl.isEmpty(), qPrintable(u.fejl));
+    QCOMPARE(u.elementer, 3);
+    QCOMPARE(u.grupper, 1);
+    QCOMPARE(f.filer(QStringLiteral("Nyheder")), (QStringList{QStringLiteral("Artikel.txt"), QStringLiteral("Egen.txt")}));
+    QCOMPARE(f.filer(QStringLiteral("Sport")), QStringList{QStringLiteral("Min.txt")});
+    QVERIFY(!QFileInfo::exists(f.samling + QStringLiteral("Importeret")));
+    QCOMPARE(laesBytes(f.samling + QStringLiteral("webgruppe.txt")),
+             QByteArray("\xEF\xBB\xBFNyheder\r\nSport\r\n"));
+    QVERIFY(!QFileInfo::exists(f.fortryd));
+    QVERIFY(!fortrydImport(f.fortryd).fejl.isEmpty());
+}
+
+void TstBogmaerker::import_unreadableGroupList_writesNothing() {
+    Samlingsfixtur f;
+    const QString liste = f.samling + QStringLiteral("webgruppe.txt");
+    QFile::remove(liste);
+    QVERIFY(QDir().mkdir(liste)); // there, but no list that can be read
+    const Importresultat r = udfoerImport(f.samling, f.plan(kImportkrop), f.fortryd);
+    QVERIFY(!r.fejl.isEmpty());
+    QCOMPARE(r.elementer, 0);
+    QCOMPARE(listMappe(f.samling, Indhold::Mapper), (QStringList{QStringLiteral("Nyheder"), QStringLiteral("webgruppe.txt")}));
+    QCOMPARE(f.filer(QStringLiteral("Nyheder")), QStringList{QStringLiteral("Egen.txt")});
+    QVERIFY(!QFileInfo::exists(f.fortryd));
+}
+
+void TstBogmaerker::import_stopped_leavesWholeListedFiles_undoTakesThem() {
+    Samlingsfixtur f;
+    const Importplan plan = f.plan(kImportkrop);
+    QList<qsizetype> set;
+    const Importresultat r = udfoerImport(f.samling, plan, f.fortryd, [&](qsizetype gjort, qsizetype ialt) {
+        set << gjort << ialt;
+        return gjort < 2;
+    });
+    QVERIFY(r.afbrudt);
+    QCOMPARE(r.elementer, 2);
+    QCOMPARE(set, (QList<qsizetype>{1, 4, 2, 4}));
+    // Sport got its first element and is listed; Importeret was never reached.
+    QCOMPARE(laesBytes(f.samling + QStringLiteral("webgruppe.txt")), QByteArray("\xEF\xBB\xBFNyheder\r\nSport\r\n"));
+    QCOMPARE(f.filer(QStringLiteral("Sport")), QStringList{QStringLiteral("Bold.txt")});
+    QVERIFY(laesElement(f.samling + QStringLiteral("Sport/Bold.txt")).helt);
+    QVERIFY(!QFileInfo::exists(f.samling + QStringLiteral("Importeret")));
+
+    const Fortrydresultat u = fortrydImport(f.fortryd);
+    QCOMPARE(u.elementer, 2);
+    QCOMPARE(u.grupper, 1);
+    QCOMPARE(listMappe(f.samling, Indhold::Mapper), QStringList{QStringLiteral("Nyheder")});
+    QCOMPARE(f.filer(QStringLiteral("Nyheder")), QStringList{QStringLiteral("Egen.txt")});
+    QCOMPARE(laesBytes(f.samling + QStringLiteral("webgruppe.txt")), QByteArray("\xEF\xBB\xBFNyheder\r\n"));
 }
 
 QTEST_MAIN(TstBogmaerker)
