@@ -4,6 +4,7 @@
 #include "bogmaerker/chromium.h"
 #include "bogmaerker/firefox.h"
 #include "bogmaerker/htmlbogmaerker.h"
+#include "bogmaerker/eksport.h"
 #include "bogmaerker/import.h"
 #include "bogmaerker/importplan.h"
 #include "bogmaerker/profiler.h"
@@ -162,6 +163,10 @@ private slots:
     void import_writesGroupsElementsAndList_undoRemovesOnlyWhatItMade();
     void import_unreadableGroupList_writesNothing();
     void import_stopped_leavesWholeListedFiles_undoTakesThem();
+    void eksport_readsBackWithEveryFolderLinkAndDate();
+    void eksport_lastUseReadBackInEveryLocale_data();
+    void eksport_lastUseReadBackInEveryLocale();
+    void eksport_importedCollectionGoesOutWhole();
 };
 
 void TstBogmaerker::html_foldersAndLinksInOrder() {
@@ -637,6 +642,79 @@ void TstBogmaerker::import_stopped_leavesWholeListedFiles_undoTakesThem() {
     QCOMPARE(listMappe(f.samling, Indhold::Mapper), QStringList{QStringLiteral("Nyheder")});
     QCOMPARE(f.filer(QStringLiteral("Nyheder")), QStringList{QStringLiteral("Egen.txt")});
     QCOMPARE(laesBytes(f.samling + QStringLiteral("webgruppe.txt")), QByteArray("\xEF\xBB\xBFNyheder\r\n"));
+}
+
+void TstBogmaerker::eksport_readsBackWithEveryFolderLinkAndDate() {
+    TWebRecord brugt;
+    brugt.Url = QStringLiteral("https://a.example/?x=1&y=\"2\"<");
+    brugt.Navn = QStringLiteral("<b>\"Q&A\"</b> æøå");
+    brugt.dato = QStringLiteral("04-03-2026");
+    brugt.klokken = QStringLiteral("09:07");
+    brugt.Visits = 3;
+    TWebRecord ubrugt;
+    ubrugt.Url = QStringLiteral("file:///home/a/noter.txt");
+    ubrugt.Navn = QStringLiteral("Noter");
+    ubrugt.dato = kIngenDato;
+    ubrugt.klokken = kIngenKlokke;
+    const QList<Eksportgruppe> grupper{{QStringLiteral("Nyheder & sport"), {brugt, ubrugt}},
+                                       {QStringLiteral("Tom </H3> gruppe"), {}}};
+    QTemporaryDir mappe;
+    const QString sti = mappe.filePath(QStringLiteral("ud.html"));
+    QVERIFY(eksporterBogmaerker(sti, grupper, QLocale::c(), kReservedato).ok);
+    const QByteArray bytes = laesBytes(sti);
+    QVERIFY(bytes.startsWith("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"));
+    QVERIFY(bytes.contains("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">"));
+    QVERIFY(!bytes.contains("<b>"));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString tekst = utf8(bytes);
+    QVERIFY(!utf8.hasError());
+    QVERIFY(tekst.contains(QStringLiteral("æøå")));
+
+    const Bogmaerkelaesning l = laesBogmaerkeHtml(bytes);
+    QVERIFY(l.ok);
+    QCOMPARE(mapper(l.samling), (QStringList{QStringLiteral("Nyheder & sport"), QStringLiteral("Tom </H3> gruppe")}));
+    QCOMPARE(links(l.samling), (QStringList{QStringLiteral("Nyheder & sport|") + brugt.Navn + u'|' + brugt.Url,
+                                            QStringLiteral("Nyheder & sport|Noter|file:///home/a/noter.txt")}));
+    const QDateTime da(QDate(2026, 3, 4), QTime(9, 7));
+    QCOMPARE(l.samling.links.at(0).sidstBesoegt, da.toUTC());
+    QCOMPARE(l.samling.links.at(0).tilfoejet, da.toUTC());
+    QVERIFY(!l.samling.links.at(1).sidstBesoegt.isValid());
+}
+
+void TstBogmaerker::eksport_lastUseReadBackInEveryLocale_data() {
+    QTest::addColumn<QString>("lokalitet");
+    for (const char *l : {"da_DK", "en_US", "de_DE", "en_GB", "ja_JP", "ar_EG"})
+        QTest::newRow(l) << QString::fromLatin1(l);
+}
+
+void TstBogmaerker::eksport_lastUseReadBackInEveryLocale() {
+    QFETCH(QString, lokalitet);
+    const QLocale l(lokalitet);
+    const Besoegsformater f = besoegsformater(l);
+    // A morning: a 12-hour clock's "PM" does not fit the five characters stored.
+    const QDateTime da(QDate(2026, 11, 24), QTime(9, 7));
+    TWebRecord e;
+    e.dato = l.toString(da.date(), f.dato).left(10);
+    e.klokken = l.toString(da.time(), f.tid).left(5);
+    QCOMPARE(sidstBrugt(e, l, f.dato), da);
+}
+
+void TstBogmaerker::eksport_importedCollectionGoesOutWhole() {
+    Samlingsfixtur f;
+    QVERIFY(udfoerImport(f.samling, f.plan(kImportkrop), f.fortryd).fejl.isEmpty());
+    QStringList alle;
+    for (const Eksportgruppe &g : laesEksportgrupper(f.samling))
+        for (const TWebRecord &e : g.elementer)
+            alle << g.navn + u'|' + e.Navn + u'|' + e.Url;
+    QCOMPARE(alle, (QStringList{QStringLiteral("Nyheder|Artikel|https://a.example/"),
+                                QStringLiteral("Nyheder|Egen|https://egen.example/"),
+                                QStringLiteral("Sport|Bold|https://b.example/"),
+                                QStringLiteral("Sport|Cykel|https://c.example/"),
+                                QStringLiteral("Importeret|Løs|https://d.example/")}));
+    const QList<Eksportgruppe> valgt = laesEksportgrupper(f.samling, {QStringLiteral("sport"), QStringLiteral("Findes ikke")});
+    QCOMPARE(valgt.size(), 1);
+    QCOMPARE(valgt.at(0).navn, QStringLiteral("Sport"));
+    QCOMPARE(valgt.at(0).elementer.size(), 2);
 }
 
 QTEST_MAIN(TstBogmaerker)
