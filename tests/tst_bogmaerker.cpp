@@ -6,6 +6,7 @@
 #include "bogmaerker/htmlbogmaerker.h"
 #include "bogmaerker/eksport.h"
 #include "bogmaerker/import.h"
+#include "bogmaerker/kommando.h"
 #include "bogmaerker/importplan.h"
 #include "bogmaerker/profiler.h"
 #include "platform/besoegsformat.h"
@@ -167,6 +168,12 @@ private slots:
     void eksport_lastUseReadBackInEveryLocale_data();
     void eksport_lastUseReadBackInEveryLocale();
     void eksport_importedCollectionGoesOutWhole();
+    void kommando_importTwice_secondSkipsEverySameAddress();
+    void kommando_browsersFoundByName_data();
+    void kommando_browsersFoundByName();
+    void kommando_refusedWithReason_data();
+    void kommando_refusedWithReason();
+    void kommando_exportWritesTheCollection();
 };
 
 void TstBogmaerker::html_foldersAndLinksInOrder() {
@@ -715,6 +722,115 @@ void TstBogmaerker::eksport_importedCollectionGoesOutWhole() {
     QCOMPARE(valgt.size(), 1);
     QCOMPARE(valgt.at(0).navn, QStringLiteral("Sport"));
     QCOMPARE(valgt.at(0).elementer.size(), 2);
+}
+
+namespace {
+// A data root with user "tester" who has started the program once, and a home folder.
+struct Kommandofixtur {
+    QTemporaryDir rod;
+    Brugersted sted;
+    Formater formater{QLocale::c(), kReservedato, kReservetid};
+    Kommandofixtur() {
+        QDir().mkpath(rod.filePath(QStringLiteral("Ankerhusmappe/tester/Program")));
+        QDir().mkpath(rod.filePath(QStringLiteral("Ankerhusmappe/tester/Egenskaber")));
+        sted = brugersted(rod.filePath(QStringLiteral("Ankerhusmappe")), QStringLiteral("tester"));
+    }
+    QString hjem() const { return rod.filePath(QStringLiteral("hjem")); }
+};
+} // namespace
+
+void TstBogmaerker::kommando_importTwice_secondSkipsEverySameAddress() {
+    Kommandofixtur f;
+    QVERIFY(f.sted.fejl.isEmpty());
+    const QString fil = kData + QStringLiteral("bogmaerker.html");
+    const Kommandoresultat a = importerKilde(f.sted, fil, f.hjem(), f.formater);
+    QVERIFY2(a.ok, qPrintable(a.linje));
+    QCOMPARE(a.linje, QStringLiteral("Importeret: 4 elementer i 3 nye grupper."));
+    QCOMPARE(laesBytes(f.sted.samling + QStringLiteral("webgruppe.txt")),
+             crlf({QStringLiteral("Importeret"), QStringLiteral("Nyheder"), QStringLiteral("Nyheder - Lokalt")}));
+    QVERIFY(QFileInfo::exists(f.sted.fortryd));
+    const Kommandoresultat b = importerKilde(f.sted, fil, f.hjem(), f.formater);
+    QVERIFY(b.ok);
+    QCOMPARE(b.linje, QStringLiteral("Importeret: 0 elementer i 0 nye grupper. Sprunget over: 4 "
+                                     "(adressen findes allerede i gruppen: 4)."));
+}
+
+void TstBogmaerker::kommando_browsersFoundByName_data() {
+    QTest::addColumn<QString>("kilde");
+    QTest::addColumn<QString>("forventet");
+    // Firefox' place: link is skipped, and said so.
+    QTest::newRow("firefox") << QStringLiteral("Firefox")
+                             << QStringLiteral("Importeret: 2 elementer i 2 nye grupper. Sprunget over: 1 "
+                                               "(adressen er ikke http, https, ftp eller file: 1).");
+    QTest::newRow("chromium") << QStringLiteral("chromium") << QStringLiteral("Importeret: 3 elementer i 3 nye grupper.");
+}
+
+void TstBogmaerker::kommando_browsersFoundByName() {
+    QFETCH(QString, kilde);
+    QFETCH(QString, forventet);
+    Kommandofixtur f;
+    const QString ff = f.hjem() + QStringLiteral("/.mozilla/firefox");
+    QDir().mkpath(ff + QStringLiteral("/p.default"));
+    skrivBytes(ff + QStringLiteral("/profiles.ini"), "[Profile0]\nName=p\nIsRelative=1\nPath=p.default\n");
+    {
+        Placesfil places(ff + QStringLiteral("/p.default"), false);
+        QVERIFY(places.lavet);
+    }
+    QDir().mkpath(f.hjem() + QStringLiteral("/.config/google-chrome/Default"));
+    QVERIFY(QFile::copy(kData + QStringLiteral("Bookmarks"), f.hjem() + QStringLiteral("/.config/google-chrome/Default/Bookmarks")));
+    const Kommandoresultat r = importerKilde(f.sted, kilde, f.hjem(), f.formater);
+    QVERIFY2(r.ok, qPrintable(r.linje));
+    QCOMPARE(r.linje, forventet);
+}
+
+void TstBogmaerker::kommando_refusedWithReason_data() {
+    QTest::addColumn<QString>("bruger");
+    QTest::addColumn<QString>("kilde");
+    QTest::addColumn<QString>("forventet");
+    QTest::newRow("user never started") << QStringLiteral("ny") << kData + QStringLiteral("bogmaerker.html")
+                                        << QStringLiteral("Start Ankerhus én gang først");
+    QTest::newRow("no firefox profile") << QStringLiteral("tester") << QStringLiteral("firefox")
+                                        << QStringLiteral("nogen Firefox-profil");
+    QTest::newRow("no chromium profile") << QStringLiteral("tester") << QStringLiteral("chromium")
+                                         << QStringLiteral("Google Chrome-profil");
+    QTest::newRow("missing file") << QStringLiteral("tester") << QStringLiteral("/findes/ikke.html")
+                                  << QStringLiteral("kunne ikke åbnes");
+    QTest::newRow("broken JSON") << QStringLiteral("tester") << QStringLiteral("{ikke json")
+                                 << QStringLiteral("ikke en bogmærkefil fra Chromium");
+}
+
+void TstBogmaerker::kommando_refusedWithReason() {
+    QFETCH(QString, bruger);
+    QFETCH(QString, kilde);
+    QFETCH(QString, forventet);
+    Kommandofixtur f;
+    const Brugersted sted = brugersted(f.rod.filePath(QStringLiteral("Ankerhusmappe")), bruger);
+    if (kilde.startsWith(u'{')) {
+        skrivBytes(f.rod.filePath(QStringLiteral("Bookmarks")), kilde.toUtf8());
+        kilde = f.rod.filePath(QStringLiteral("Bookmarks"));
+    }
+    const Kommandoresultat r = importerKilde(sted, kilde, f.hjem(), f.formater);
+    QVERIFY(!r.ok);
+    QVERIFY2(r.linje.contains(forventet), qPrintable(r.linje));
+    // Nothing was made.
+    QVERIFY(!QFileInfo::exists(f.sted.samling + QStringLiteral("webgruppe.txt")));
+    QVERIFY(!QFileInfo::exists(f.sted.fortryd));
+}
+
+void TstBogmaerker::kommando_exportWritesTheCollection() {
+    Kommandofixtur f;
+    QVERIFY(importerKilde(f.sted, kData + QStringLiteral("bogmaerker.html"), f.hjem(), f.formater).ok);
+    const QString fil = f.rod.filePath(QStringLiteral("ud.html"));
+    const Kommandoresultat r = eksporterTil(f.sted, fil, f.formater);
+    QVERIFY2(r.ok, qPrintable(r.linje));
+    QCOMPARE(r.linje, QStringLiteral("Eksporteret: 4 elementer i 3 grupper til %1.").arg(fil));
+    const Bogmaerkelaesning l = laesBogmaerkeHtmlFil(fil);
+    QCOMPARE(mapper(l.samling), (QStringList{QStringLiteral("Importeret"), QStringLiteral("Nyheder"),
+                                             QStringLiteral("Nyheder - Lokalt")}));
+    QCOMPARE(l.samling.links.size(), 4);
+    const Kommandoresultat ingen = eksporterTil(f.sted, f.rod.filePath(QStringLiteral("mangler/ud.html")), f.formater);
+    QVERIFY(!ingen.ok);
+    QVERIFY(ingen.linje.contains(QStringLiteral("kunne ikke skrives")));
 }
 
 QTEST_MAIN(TstBogmaerker)
