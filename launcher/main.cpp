@@ -2,12 +2,17 @@
 #include "launcher/applikation.h"
 #include "launcher/eneinstans.h"
 #include "launcher/eneinstanssted.h"
+#include "launcher/kommandolinje.h"
 #include "launcher/mainform.h"
 #include "launcher/signaler.h"
 
 #include <unistd.h>
 
 int main(int argc, char **argv) {
+    if (udenVinduer(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return koerUdenVinduer(app.arguments());
+    }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // the web engine asks for it
     // The browser engine refuses to start as root with its sandbox, and would take the
     // program down with it; as root the sandbox protects nothing anyway.
@@ -19,6 +24,8 @@ int main(int argc, char **argv) {
     app.setDesktopFileName(QStringLiteral("dk.ankerhus.Ankerhus"));
     app.setQuitOnLastWindowClosed(false);
 
+    if (const Kommandolinje k = fortolkKommandolinje(app.arguments()); k.slut)
+        return *k.slut;
     const Miljoe miljoe = Miljoe::system();
     QString fejl, note;
     const QString sti = eneinstansSti(miljoe.dataRod, fejl, &note);
@@ -41,6 +48,7 @@ int main(int argc, char **argv) {
         mainform->raise();
         mainform->activateWindow();
     });
+    eneinstans.vedImport = [](const QString &kilde) { return mainform->importerBogmaerker(kilde); };
     QObject::connect(&app, &QGuiApplication::commitDataRequest, mainform, luk);
     lukVedSignal(luk);
 
