@@ -13,7 +13,7 @@ PACKAGES := cmake g++ make pkg-config ccache \
 FUZZ_PACKAGES := clang libclang-rt-14-dev llvm-14
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := element elementfil liste hovedopt adminopt infoopt urlopt struktur soegning navne adresse kanal
+FUZZ_TARGETS := element elementfil liste hovedopt adminopt infoopt urlopt struktur soegning navne adresse kanal bogmaerkehtml chromium
 
 # For `make pakke-test` only: builds a clean Debian 12 to install the package in.
 PAKKE_TEST_PACKAGES := debootstrap

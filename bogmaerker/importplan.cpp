@@ -49,7 +49,16 @@ QString tid(const QDateTime &t, const QLocale &l, const QString &format, int lae
 QString rensNavn(const QString &titel) {
     QString ud;
     ud.reserve(titel.size());
-    for (const QChar c : titel) {
+    for (qsizetype i = 0; i < titel.size(); ++i) {
+        const QChar c = titel.at(i);
+        // A surrogate pair stays whole; half of one is no character and goes.
+        if (c.isHighSurrogate() && i + 1 < titel.size() && titel.at(i + 1).isLowSurrogate()) {
+            ud += c;
+            ud += titel.at(++i);
+            continue;
+        }
+        if (c.isSurrogate())
+            continue;
         if (erLinjeskift(c))
             ud += u' ';
         else if (c == u'/' || c == u'\\')
@@ -78,7 +87,7 @@ QString springgrundTekst(Springgrund grund) {
     case Springgrund::Adresseart:
         return QStringLiteral("adressen er ikke http, https, ftp eller file");
     case Springgrund::Kontroltegn:
-        return QStringLiteral("adressen indeholder kontroltegn");
+        return QStringLiteral("adressen indeholder kontroltegn eller ugyldige tegn");
     case Springgrund::SammeAdresse:
         return QStringLiteral("adressen findes allerede i gruppen");
     }
@@ -125,7 +134,8 @@ Importplan planlaegImport(const Bogmaerkesamling &samling, const QList<Eksistere
     }
 
     for (const Bogmaerke &b : samling.links) {
-        if (std::any_of(b.adresse.begin(), b.adresse.end(), kontroltegn)) {
+        // Half a surrogate pair could not be written as it is: the file would hold another address.
+        if (std::any_of(b.adresse.begin(), b.adresse.end(), kontroltegn) || !QStringView(b.adresse).isValidUtf16()) {
             ++plan.sprunget[int(Springgrund::Kontroltegn)];
             continue;
         }

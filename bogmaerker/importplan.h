@@ -17,7 +17,7 @@ struct Eksisterendegruppe {
 
 enum class Springgrund {
     Adresseart,   // not http, https, ftp or file (javascript:, place:, data:, none)
-    Kontroltegn,  // a control character in the address
+    Kontroltegn,  // a control character, or half a surrogate pair, in the address
     SammeAdresse, // the group already holds this address
 };
 inline constexpr int kAntalSpringgrunde = 3;
@@ -43,7 +43,8 @@ inline const QString kImportgruppe = QStringLiteral("Importeret");
 // which leaves room for " (n)" and ".txt".
 inline constexpr int kMaksNavnBytes = 200;
 
-// A title as a name: line breaks become blanks, other control characters go, "/" and "\"
+// A title as a name: line breaks become blanks, other control characters and halves of
+// surrogate pairs go, "/" and "\"
 // become "-", runs of blanks become one, and the result is cut to kMaksNavnBytes in UTF-8.
 QString rensNavn(const QString &titel);
 
