@@ -6,14 +6,14 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Debian packages the program, its build and its tests need.
 PACKAGES := cmake g++ make pkg-config ccache \
             qt6-base-dev libqt6opengl6-dev libqt6svg6 fonts-dejavu-extra qt6-webengine-dev qt6-webchannel-dev libglib2.0-dev libxcb-damage0-dev \
-            xvfb xauth openbox imagemagick trayer desktop-file-utils appstream man-db locales-all qt6-translations-l10n
+            xvfb xauth openbox imagemagick trayer desktop-file-utils appstream man-db locales-all qt6-translations-l10n libgumbo-dev libqt6sql6-sqlite
 
 # For `make fuzz` only: clang with libFuzzer and the sanitizers' runtimes, and the
 # symbolizer that puts file and line into their reports.
 FUZZ_PACKAGES := clang libclang-rt-14-dev llvm-14
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := element elementfil liste hovedopt adminopt infoopt urlopt struktur soegning navne adresse kanal
+FUZZ_TARGETS := element elementfil liste hovedopt adminopt infoopt urlopt struktur soegning navne adresse kanal bogmaerkehtml chromium
 
 # For `make pakke-test` only: builds a clean Debian 12 to install the package in.
 PAKKE_TEST_PACKAGES := debootstrap

@@ -1,6 +1,10 @@
 #include "fuzz/maal.h"
 
 #include "admin/adminopt.h"
+#include "bogmaerker/chromium.h"
+#include "bogmaerker/eksport.h"
+#include "bogmaerker/htmlbogmaerker.h"
+#include "bogmaerker/importplan.h"
 #include "components/struktur.h"
 #include "infoviewer/soegning.h"
 #include "launcher/element.h"
@@ -8,6 +12,7 @@
 #include "launcher/hovedopt.h"
 #include "launcher/lagerregler.h"
 #include "platform/adresse.h"
+#include "platform/besoegsformat.h"
 #include "platform/fejl.h"
 #include "platform/heltal.h"
 #include "platform/navne.h"
@@ -410,12 +415,67 @@ QString maalKanal(const uint8_t *data, size_t stoerrelse) {
     return {};
 }
 
+namespace {
+// What every reading must keep, whatever the bytes: folders after their parents, links in
+// folders that exist; a plan of valid names and allowed addresses only; and the plan's
+// groups, exported, read back to the same groups, names and addresses.
+QString bogmaerkeregler(const Bogmaerkelaesning &l) {
+    if (!l.ok)
+        return l.fejl.isEmpty() ? QStringLiteral("afvist uden grund") : QString();
+    const Bogmaerkesamling &s = l.samling;
+    if (s.mapper.isEmpty() || s.mapper.at(0).foraelder != -1)
+        return QStringLiteral("ingen rod");
+    for (qsizetype i = 1; i < s.mapper.size(); ++i)
+        if (s.mapper.at(i).foraelder < 0 || s.mapper.at(i).foraelder >= i)
+            return QStringLiteral("en mappe før sin forælder");
+    for (const Bogmaerke &b : s.links)
+        if (b.mappe < 0 || b.mappe >= s.mapper.size())
+            return QStringLiteral("et bogmærke i en mappe, der ikke findes");
+    const Importplan plan = planlaegImport(s, {}, QLocale::c(), kReservedato, kReservetid);
+    QList<Eksportgruppe> grupper;
+    for (const Plangruppe &g : plan.grupper) {
+        if (!gyldigtNytNavn(g.navn) || g.navn.toUtf8().size() > kMaksNavnBytes)
+            return QStringLiteral("ugyldigt gruppenavn");
+        grupper.append({g.navn, {}});
+    }
+    for (const Planelement &e : plan.elementer) {
+        if (!gyldigtNytNavn(e.element.Navn) || e.element.Navn.toUtf8().size() > kMaksNavnBytes + 16)
+            return QStringLiteral("ugyldigt elementnavn");
+        if (!gyldigAdresse(e.element.Url) ||
+            std::any_of(e.element.Url.begin(), e.element.Url.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+            return QStringLiteral("en adresse med kontroltegn godtaget");
+        grupper[e.gruppe].elementer.append(e.element);
+    }
+    const Bogmaerkelaesning igen = laesBogmaerkeHtml(bogmaerkeHtml(grupper, QLocale::c(), kReservedato));
+    if (!igen.ok)
+        return QStringLiteral("eksporten kan ikke læses igen");
+    QStringList ud, ind;
+    for (const Eksportgruppe &g : grupper)
+        for (const TWebRecord &e : g.elementer)
+            ud << g.navn + u'|' + e.Navn + u'|' + e.Url;
+    for (const Bogmaerke &b : igen.samling.links)
+        ind << igen.samling.mapper.at(b.mappe).navn + u'|' + b.titel + u'|' + b.adresse;
+    if (ud != ind)
+        return QStringLiteral("eksporten læses anderledes igen");
+    return {};
+}
+} // namespace
+
+QString maalBogmaerkehtml(const uint8_t *data, size_t stoerrelse) {
+    return bogmaerkeregler(laesBogmaerkeHtml(somBytes(data, stoerrelse)));
+}
+
+QString maalChromium(const uint8_t *data, size_t stoerrelse) {
+    return bogmaerkeregler(laesChromiumBogmaerker(somBytes(data, stoerrelse)));
+}
+
 const QList<Fuzznavn> &alleFuzzmaal() {
     static const QList<Fuzznavn> alle = {
         {"element", maalElement},   {"elementfil", maalElementfil}, {"liste", maalListe},
         {"hovedopt", maalHovedopt}, {"adminopt", maalAdminopt},     {"infoopt", maalInfoopt},
         {"urlopt", maalUrlopt},     {"struktur", maalStruktur},     {"soegning", maalSoegning},
         {"navne", maalNavne},       {"adresse", maalAdresse},       {"kanal", maalKanal},
+        {"bogmaerkehtml", maalBogmaerkehtml}, {"chromium", maalChromium},
     };
     return alle;
 }

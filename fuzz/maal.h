@@ -32,6 +32,11 @@ QString maalAdresse(const uint8_t *data, size_t stoerrelse);
 // One line as the running copy receives it from another start.
 QString maalKanal(const uint8_t *data, size_t stoerrelse);
 
+// A bookmarks HTML file, and a Chromium "Bookmarks" file: read, planned as an import,
+// exported and read back.
+QString maalBogmaerkehtml(const uint8_t *data, size_t stoerrelse);
+QString maalChromium(const uint8_t *data, size_t stoerrelse);
+
 // Between the structure file and the data file in maalStruktur's input.
 inline constexpr char kSkilleData[] = "\n#DATA#\n";
 

@@ -15,6 +15,9 @@ void eneinstansMeld(const QString &tekst) {
     qWarning().noquote() << QStringLiteral("ankerhus: %1").arg(tekst);
 }
 
+// An answer is one short line: a summary, percent-encoded.
+constexpr qsizetype kMaksSvar = 4096;
+
 Eneinstans::Eneinstans(const QString &sti, QObject *ejer) : QObject(ejer), m_sti(sti) {}
 
 Eneinstans::Kontakt Eneinstans::kontaktKoerende() {
@@ -38,18 +41,21 @@ Eneinstans::Kontakt Eneinstans::kontaktKoerende() {
                            .arg(m_sti, afvisning));
         return Kontakt::Fremmed;
     }
-    sokkel.write(kodAnmodning({Anmodning::Art::Vis, {}}));
-    // The answer, within a second in all: a hung copy must not hold this start.
-    const QDeadlineTimer frist(1000);
+    sokkel.write(kodAnmodning(m_anmodning));
+    // The answer, within a second in all: a hung copy must not hold this start. An import
+    // is answered when it is done, which may take a while for a large one.
+    const QDeadlineTimer frist(m_anmodning.art == Anmodning::Art::Importer ? 120000 : 1000);
     sokkel.waitForBytesWritten(int(frist.remainingTime()));
     QByteArray svar;
-    while (!svar.contains('\n') && svar.size() < 256 &&
+    while (!svar.contains('\n') && svar.size() < kMaksSvar &&
            (sokkel.bytesAvailable() > 0 || sokkel.waitForReadyRead(int(frist.remainingTime()))))
-        svar += sokkel.read(256 - svar.size());
+        svar += sokkel.read(kMaksSvar - svar.size());
     const std::optional<Kanallinje> linje = laesLinje(svar.left(svar.indexOf('\n')));
+    m_svarOk = svar.contains('\n') && linje && linje->art == kSvarOk;
+    m_svar = linje ? linje->argument : QString();
     if (!svar.contains('\n') || !linje)
         eneinstansMeld(QStringLiteral("den kørende Ankerhus svarede ikke"));
-    else if (linje->art != kSvarOk)
+    else if (linje->art != kSvarOk && m_svar.isEmpty())
         eneinstansMeld(QStringLiteral("den kørende Ankerhus afviste anmodningen"));
     return Kontakt::Overdraget;
 }
@@ -123,12 +129,28 @@ void Eneinstans::laes(QLocalSocket *s) {
         afvis(s, grund);
         return;
     }
+    if (anmodning->art == Anmodning::Art::Importer) {
+        if (!vedImport || anmodning->argument.isEmpty()) {
+            afvis(s, QStringLiteral("ingen import her"));
+            return;
+        }
+        s->setProperty("besvaret", true);
+        const auto [ok, opsummering] = vedImport(anmodning->argument);
+        s->write(kodLinje(ok ? kSvarOk : kSvarAfvist, opsummering));
+        // The import took its time on this thread: the answer goes out before the
+        // connection's deadline can cut it off.
+        s->waitForBytesWritten(kTidsfristMs);
+        s->disconnectFromServer();
+        return;
+    }
     s->setProperty("besvaret", true);
     s->write(kodLinje(kSvarOk));
     s->disconnectFromServer();
     switch (anmodning->art) {
     case Anmodning::Art::Vis:
         emit visOnsket();
+        break;
+    case Anmodning::Art::Importer:
         break;
     }
 }

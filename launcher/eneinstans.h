@@ -3,8 +3,11 @@
 // and then leaves without touching any file. The two meet over a local socket in a
 // folder only the user can enter, and each checks that the other end is the same user.
 
+#include "launcher/eneinstansbesked.h"
+
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QLocalServer;
 class QLocalSocket;
@@ -15,9 +18,19 @@ public:
     // sti: the socket's path (eneinstansSti); empty runs without a guard.
     explicit Eneinstans(const QString &sti, QObject *ejer = nullptr);
 
-    // True when this is the only instance; otherwise the running one has been asked to
-    // show itself.
+    // True when this is the only instance; otherwise the running one has been given the
+    // request (to show itself, unless saetAnmodning said otherwise).
     bool overtag();
+
+    // What overtag asks a running copy for.
+    void saetAnmodning(const Anmodning &anmodning) { m_anmodning = anmodning; }
+    // The running copy's answer to it, once overtag returned false: carried out or not,
+    // and the text it sent back.
+    bool svarOk() const { return m_svarOk; }
+    QString svar() const { return m_svar; }
+
+    // Carries out an import another start asked for: whether it worked, and the summary.
+    std::function<std::pair<bool, QString>(const QString &kilde)> vedImport;
 
     // How long a connection may take to deliver its line before it is dropped.
     static constexpr int kTidsfristMs = 2000;
@@ -35,6 +48,9 @@ private:
 
     QString m_sti;
     QLocalServer *m_server = nullptr;
+    Anmodning m_anmodning;
+    bool m_svarOk = false;
+    QString m_svar;
 };
 
 // A line on standard error about the single-instance channel.

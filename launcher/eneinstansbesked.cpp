@@ -15,6 +15,7 @@ struct Artbeskrivelse {
 // carried out.
 constexpr Artbeskrivelse kArter[] = {
     {"vis", Anmodning::Art::Vis, false},
+    {"importer", Anmodning::Art::Importer, true},
 };
 
 bool erArtord(const QByteArray &ord) {

@@ -26,7 +26,11 @@ std::optional<Kanallinje> laesLinje(const QByteArray &linje, QString *grund = nu
 
 // The requests the running copy carries out.
 struct Anmodning {
-    enum class Art { Vis }; // bring the main window to the front
+    enum class Art {
+        Vis,      // bring the main window to the front
+        Importer, // import bookmarks from the source in the argument; the answer's argument
+                  // is the summary
+    };
     Art art = Art::Vis;
     QString argument;
 };

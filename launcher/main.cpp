@@ -3,12 +3,17 @@
 #include "launcher/eneinstans.h"
 #include "launcher/eneinstanssted.h"
 #include "launcher/foerstetegning.h"
+#include "launcher/kommandolinje.h"
 #include "launcher/mainform.h"
 #include "launcher/signaler.h"
 
 #include <unistd.h>
 
 int main(int argc, char **argv) {
+    if (udenVinduer(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return koerUdenVinduer(app.arguments());
+    }
     // The browser engine refuses to start as root with its sandbox, and would take the
     // program down with it; as root the sandbox protects nothing anyway.
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
@@ -20,6 +25,8 @@ int main(int argc, char **argv) {
     app.setQuitOnLastWindowClosed(false);
     indlaesQtsDanskeTekster();
 
+    if (const Kommandolinje k = fortolkKommandolinje(app.arguments()); k.slut)
+        return *k.slut;
     const Miljoe miljoe = Miljoe::system();
     QString fejl, note;
     const QString sti = eneinstansSti(miljoe.dataRod, fejl, &note);
@@ -42,6 +49,7 @@ int main(int argc, char **argv) {
         mainform->raise();
         mainform->activateWindow();
     });
+    eneinstans.vedImport = [](const QString &kilde) { return mainform->importerBogmaerker(kilde); };
     QObject::connect(&app, &QGuiApplication::commitDataRequest, mainform, luk);
     lukVedSignal(luk);
 

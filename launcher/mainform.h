@@ -55,6 +55,9 @@ public:
     void huskGruppe();
     // The collection switch: programs when `programmer`, else web pages.
     void skiftSamling(bool programmer);
+    // Imports bookmarks from `kilde` (a file, "firefox" or "chromium") into the web-page
+    // collection and shows the result: whether it worked, and the summary.
+    std::pair<bool, QString> importerBogmaerker(const QString &kilde);
     // Writes the group list in the encoding it was read in.
     // Writes `ny` as the group list; only then does it become the list in memory.
     void gemGruppeliste(const QStringList &ny);

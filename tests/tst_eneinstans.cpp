@@ -66,6 +66,7 @@ private slots:
     void staleSocket_isReplacedAtOnce();
     void badRequest_refusedWhileOthersAreServed_data();
     void badRequest_refusedWhileOthersAreServed();
+    void importRequest_carriedOutByTheRunningCopy_answeredWithItsSummary();
 
 private:
     QTemporaryDir *m_hjem = nullptr;
@@ -102,6 +103,7 @@ void TstEneinstans::anmodning_data() {
     QTest::newRow("trailing space") << QByteArray("ankerhus1 vis ") << "ugyldig form";
     QTest::newRow("capitals") << QByteArray("ankerhus1 VIS") << "ugyldig form";
     QTest::newRow("too long") << QByteArray("ankerhus1 vis ") + QByteArray(kMaksLinje, 'a') << "for lang";
+    QTest::newRow("import") << QByteArray("ankerhus1 importer %2Fa%20b.html") << QString();
 }
 
 void TstEneinstans::anmodning() {
@@ -111,7 +113,7 @@ void TstEneinstans::anmodning() {
     const std::optional<Anmodning> a = fortolkAnmodning(linje, &fundet);
     if (grund.isEmpty()) {
         QVERIFY2(a, qPrintable(fundet));
-        QCOMPARE(a->art, Anmodning::Art::Vis);
+        QCOMPARE(a->art, linje.contains("importer") ? Anmodning::Art::Importer : Anmodning::Art::Vis);
         QCOMPARE(kodAnmodning(*a), linje + '\n');
     } else {
         QVERIFY(!a);
@@ -338,6 +340,33 @@ void TstEneinstans::badRequest_refusedWhileOthersAreServed() {
     if (sendt.size() < kMaksLinje) // a long line may be cut off before the answer is read
         QCOMPARE(svar, kodLinje(kSvarAfvist));
     QCOMPARE(vis.count(), 1);
+}
+
+void TstEneinstans::importRequest_carriedOutByTheRunningCopy_answeredWithItsSummary() {
+    const QString s = sti();
+    Eneinstans foerste(s);
+    QVERIFY(foerste.overtag());
+    QStringList kilder;
+    foerste.vedImport = [&](const QString &kilde) {
+        kilder << kilde;
+        return std::pair<bool, QString>{kilde != u"firefox", QStringLiteral("Importeret: 2 elementer i 1 nye grupper.")};
+    };
+    QSignalSpy vis(&foerste, &Eneinstans::visOnsket);
+    for (const QString &kilde : {QStringLiteral("/hjem/ø/Mine bogmærker.html"), QStringLiteral("firefox")}) {
+        auto anden = std::async(std::launch::async, [s, kilde] {
+            Eneinstans e(s);
+            e.saetAnmodning({Anmodning::Art::Importer, kilde});
+            const bool alene = e.overtag();
+            return std::tuple<bool, bool, QString>{alene, e.svarOk(), e.svar()};
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(anden.wait_for(0s) == std::future_status::ready, 5000);
+        const auto [alene, ok, svar] = anden.get();
+        QVERIFY(!alene);
+        QCOMPARE(ok, kilde != u"firefox");
+        QCOMPARE(svar, QStringLiteral("Importeret: 2 elementer i 1 nye grupper."));
+    }
+    QCOMPARE(kilder, (QStringList{QStringLiteral("/hjem/ø/Mine bogmærker.html"), QStringLiteral("firefox")}));
+    QCOMPARE(vis.count(), 0);
 }
 
 QTEST_MAIN(TstEneinstans)

@@ -1,0 +1,167 @@
+#include "bogmaerker/import.h"
+
+#include "platform/navne.h"
+#include "platform/tekstfil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kPostHoved = QStringLiteral("ankerhus-bogmaerkeimport 1");
+
+struct Liste {
+    QString sti;
+    QStringList linjer;
+    Kodning kodning = Kodning::Ansi;
+    QString fejl;
+};
+
+Liste laesListe(const QString &sti) {
+    Liste l{sti, {}, Kodning::Ansi, {}};
+    if (!QFileInfo::exists(sti) && !QFileInfo(sti).isSymLink())
+        return l;
+    const Tekstlinjer t = laesLinjer(sti);
+    if (!t.ok)
+        l.fejl = QStringLiteral("Listen \"%1\" kunne ikke læses: %2").arg(sti, t.fejl);
+    l.linjer = t.linjer;
+    l.kodning = t.kodning;
+    return l;
+}
+
+QString gruppeliste(const QString &samlingsmappe) { return samlingsmappe + QStringLiteral("webgruppe.txt"); }
+QString lagerliste(const QString &samlingsmappe) { return samlingsmappe + QStringLiteral("webLager.txt"); }
+
+bool listet(const QStringList &linjer, const QString &navn) {
+    for (const QString &l : linjer)
+        if (l.compare(navn, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+QList<Eksisterendegruppe> laesEksisterendeGrupper(const QString &samlingsmappe) {
+    QList<Eksisterendegruppe> ud;
+    for (const QString &gruppe : listMappe(samlingsmappe, Indhold::Mapper)) {
+        Eksisterendegruppe g{gruppe, {}};
+        const QString mappe = samlingsmappe + gruppe;
+        for (const QString &fil : listMappe(mappe, Indhold::Filer))
+            g.elementer.append(laesElement(mappe + kSep + fil).element);
+        ud.append(g);
+    }
+    return ud;
+}
+
+Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan, const QString &fortrydSti,
+                            const std::function<bool(qsizetype, qsizetype)> &fortsaet) {
+    Importresultat r;
+    Liste grupper = laesListe(gruppeliste(samlingsmappe));
+    // Written over, a list that could not be read would lose every name in it.
+    if (!grupper.fejl.isEmpty()) {
+        r.fejl = grupper.fejl;
+        return r;
+    }
+    QStringList post{kPostHoved, samlingsmappe};
+    for (const Plangruppe &g : plan.grupper)
+        if (g.ny)
+            post << QStringLiteral("G\t") + g.navn;
+    for (const Planelement &e : plan.elementer)
+        post << QStringLiteral("E\t%1\t%2\t%3").arg(plan.grupper.at(e.gruppe).navn, e.element.Navn, e.element.Url);
+    if (const Skriveresultat s = skrivLinjer(fortrydSti, post, Kodning::Utf8); !s.ok) {
+        r.fejl = QStringLiteral("Importen kunne ikke gemmes til fortrydelse: %1").arg(s.fejl);
+        return r;
+    }
+
+    QList<QString> mapper(plan.grupper.size());
+    for (qsizetype i = 0; i < plan.elementer.size(); ++i) {
+        const Planelement &p = plan.elementer.at(i);
+        const Plangruppe &g = plan.grupper.at(p.gruppe);
+        QString &mappe = mapper[p.gruppe];
+        if (mappe.isEmpty()) {
+            // A group is made when its first element comes, so a stop leaves no empty group.
+            mappe = kasseblindSti(samlingsmappe, g.navn);
+            if (!QFileInfo(mappe).isDir()) {
+                if (!QDir().mkdir(mappe)) {
+                    r.fejl = QStringLiteral("Gruppen \"%1\" kunne ikke oprettes.").arg(g.navn);
+                    return r;
+                }
+                ++r.nyeGrupper;
+            }
+            if (g.ny && !listet(grupper.linjer, g.navn)) {
+                QStringList ny = grupper.linjer;
+                ny << g.navn;
+                if (const Skriveresultat s = skrivLinjer(grupper.sti, ny, grupper.kodning); !s.ok) {
+                    r.fejl = QStringLiteral("Gruppelisten kunne ikke gemmes: %1").arg(s.fejl);
+                    return r;
+                }
+                grupper.linjer = ny;
+            }
+        }
+        TWebRecord e = p.element;
+        e.filnavn = kasseblindSti(mappe, e.Navn + QStringLiteral(".txt"));
+        // The plan made the name free; a file there now is someone else's and stays.
+        if (!QFileInfo::exists(e.filnavn)) {
+            if (const Skriveresultat s = skrivLinjer(e.filnavn, elementLinjer(e)); !s.ok) {
+                r.fejl = QStringLiteral("Elementet \"%1\" kunne ikke gemmes: %2").arg(e.Navn, s.fejl);
+                return r;
+            }
+            ++r.elementer;
+        }
+        if (fortsaet && !fortsaet(i + 1, plan.elementer.size())) {
+            r.afbrudt = i + 1 < plan.elementer.size();
+            if (r.afbrudt)
+                return r;
+        }
+    }
+    return r;
+}
+
+Fortrydresultat fortrydImport(const QString &fortrydSti) {
+    Fortrydresultat r;
+    const Tekstlinjer t = laesLinjer(fortrydSti);
+    if (!t.ok || t.linjer.size() < 2 || t.linjer.at(0) != kPostHoved) {
+        r.fejl = QStringLiteral("Der er ingen import at fortryde.");
+        return r;
+    }
+    const QString samling = t.linjer.at(1);
+    QStringList nyeGrupper;
+    for (qsizetype i = 2; i < t.linjer.size(); ++i) {
+        const QStringList d = t.linjer.at(i).split(u'\t');
+        if (d.size() == 2 && d[0] == u"G" && gyldigtNavn(d[1]))
+            nyeGrupper << d[1];
+        if (d.size() != 4 || d[0] != u"E" || !gyldigtNavn(d[1]) || !gyldigtNavn(d[2]))
+            continue;
+        const QString sti = kasseblindSti(kasseblindSti(samling, d[1]), d[2] + QStringLiteral(".txt"));
+        if (!QFileInfo(sti).isFile())
+            continue;
+        const TWebRecord e = laesElement(sti).element;
+        if (e.Navn == d[2] && e.Url == d[3] && QFile::remove(sti))
+            ++r.elementer;
+    }
+    QStringList fjernet;
+    for (const QString &g : nyeGrupper) {
+        const QString mappe = kasseblindSti(samling, g);
+        if (QFileInfo(mappe).isDir() && listMappe(mappe, Indhold::Alt).isEmpty() && QDir().rmdir(mappe)) {
+            fjernet << g;
+            ++r.grupper;
+        }
+    }
+    for (const QString &sti : {gruppeliste(samling), lagerliste(samling)}) {
+        Liste l = laesListe(sti);
+        if (!l.fejl.isEmpty() || l.linjer.isEmpty())
+            continue;
+        QStringList ny;
+        for (const QString &linje : l.linjer)
+            if (!listet(fjernet, linje))
+                ny << linje;
+        if (ny.size() == l.linjer.size())
+            continue;
+        if (const Skriveresultat s = skrivLinjer(sti, ny, l.kodning); !s.ok)
+            r.fejl = QStringLiteral("Listen \"%1\" kunne ikke gemmes: %2").arg(sti, s.fejl);
+    }
+    if (r.fejl.isEmpty())
+        QFile::remove(fortrydSti);
+    return r;
+}

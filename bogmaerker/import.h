@@ -1,0 +1,35 @@
+#pragma once
+// Carrying out an import plan in a collection folder, and taking the last import back.
+// Every file is written whole through the program's safe writes; the group list keeps
+// the encoding it was read in. Before anything is made, a record of all that the import
+// will make is written, so "Fortryd" can remove exactly that, even after a kill.
+
+#include "bogmaerker/importplan.h"
+
+#include <functional>
+
+// The groups of the collection folder `samlingsmappe` (ending with "/") with their
+// elements, as the plan needs them.
+QList<Eksisterendegruppe> laesEksisterendeGrupper(const QString &samlingsmappe);
+
+struct Importresultat {
+    int nyeGrupper = 0;
+    int elementer = 0;   // element files written
+    bool afbrudt = false; // stopped by the caller; what was written stays whole and listed
+    QString fejl;        // why the import stopped; empty when it did not
+};
+
+// `fortsaet(gjort, ialt)` is asked after every element; false stops the import there.
+Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan, const QString &fortrydSti,
+                            const std::function<bool(qsizetype, qsizetype)> &fortsaet = {});
+
+struct Fortrydresultat {
+    int elementer = 0; // element files removed
+    int grupper = 0;   // groups removed
+    QString fejl;
+};
+
+// Removes the elements the last import made that still hold the address and name it gave
+// them, then the groups it made that are empty after that, from their folder and the
+// group list; anything the user has added or changed since stays. The record goes too.
+Fortrydresultat fortrydImport(const QString &fortrydSti);
