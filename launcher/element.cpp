@@ -1,5 +1,6 @@
 #include "launcher/element.h"
 
+#include "platform/navne.h"
 #include "platform/tekstfil.h"
 
 Elementlaesning elementFraLinjer(const QStringList &l) {
@@ -41,4 +42,14 @@ Elementlaesning laesElement(const QString &sti) {
 
 QStringList elementLinjer(const TWebRecord &e) {
     return {e.Url, e.Navn, e.dato, e.klokken, QString::number(e.Visits), e.filnavn};
+}
+
+TWebArray laesElementer(const QString &mappe) {
+    TWebArray ud;
+    for (const QString &navn : listMappe(mappe, Indhold::Filer)) {
+        TWebRecord e = laesElement(mappe + kSep + navn).element;
+        e.kilde = mappe + kSep + navn;
+        ud.append(e);
+    }
+    return ud;
 }

@@ -11,6 +11,7 @@
 #include "components/tastaturvalg.h"
 #include "components/tilgaengelighed.h"
 #include "platform/fejl.h"
+#include "soeg/soegeindeks.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -200,6 +202,15 @@ void Tmainform::visGruppeliste(const QStringList &grupper) {
 
 void Tmainform::visGruppenavn() {
     gruppenavnLabel->setText(gruppenavn.isEmpty() ? QStringLiteral("Valgt gruppe") : gruppenavn);
+}
+
+void Tmainform::paintEvent(QPaintEvent *e) {
+    QMainWindow::paintEvent(e);
+    if (!m_malet) {
+        // The index is built once the window is on the screen, never before it.
+        m_malet = true;
+        QTimer::singleShot(0, this, [this] { medFejlrapport([this] { bygIndeks(); }); });
+    }
 }
 
 void Tmainform::showEvent(QShowEvent *e) {

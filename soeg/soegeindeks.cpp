@@ -88,6 +88,19 @@ void Soegeindeks::laesGruppe(quint8 samling, const QString &gruppe) {
     m_alleGyldig = false;
 }
 
+void Soegeindeks::saetGruppe(quint8 samling, const QString &mappe, const TWebArray &elementer) {
+    const qsizetype i = find(samling, udenSkilletegn(mappe));
+    if (i < 0)
+        return;
+    Gruppe &g = m_grupper[i];
+    g.poster.clear();
+    g.fandtes = true;
+    for (const TWebRecord &e : elementer)
+        if (!e.Navn.isEmpty() || !e.Url.isEmpty())
+            g.poster.append(lavSoegepost(e, g.navn, g.samling, g.lager, m_datoer));
+    m_alleGyldig = false;
+}
+
 bool Soegeindeks::laesMappe(const QString &mappe) {
     const QString m = udenSkilletegn(mappe);
     for (quint8 s = 0; s < 2; ++s) {
@@ -111,14 +124,9 @@ void Soegeindeks::laes(Gruppe &g) const {
     g.fandtes = mappeFindes(g.mappe);
     if (!g.fandtes)
         return;
-    for (const QString &navn : listMappe(g.mappe, Indhold::Filer)) {
-        const QString sti = g.mappe + kSep + navn;
-        TWebRecord e = laesElement(sti).element;
-        if (e.Navn.isEmpty() && e.Url.isEmpty())
-            continue; // nothing that could be found or opened
-        e.kilde = sti;
-        g.poster.append(lavSoegepost(e, g.navn, g.samling, g.lager, m_datoer));
-    }
+    for (const TWebRecord &e : laesElementer(g.mappe))
+        if (!e.Navn.isEmpty() || !e.Url.isEmpty()) // else nothing to find or open
+            g.poster.append(lavSoegepost(e, g.navn, g.samling, g.lager, m_datoer));
 }
 
 qsizetype Soegeindeks::find(quint8 samling, const QString &mappe) const {

@@ -22,6 +22,9 @@ public:
     void laesLister(quint8 samling);
     // Re-reads one group's folder (a group not in either list is left out).
     void laesGruppe(quint8 samling, const QString &gruppe);
+    // The elements of a group folder as the program has just read or written them, taken
+    // without reading the folder again; a folder of no listed group is left out.
+    void saetGruppe(quint8 samling, const QString &mappe, const TWebArray &elementer);
     // Re-reads whatever lives in `mappe`: a collection folder's lists, or a group folder.
     // False when the folder belongs to neither.
     bool laesMappe(const QString &mappe);
