@@ -17,7 +17,7 @@ void eneinstansMeld(const QString &tekst) {
 
 Eneinstans::Eneinstans(const QString &sti, QObject *ejer) : QObject(ejer), m_sti(sti) {}
 
-Eneinstans::Kontakt Eneinstans::kontaktKoerende() {
+Eneinstans::Kontakt Eneinstans::kontaktKoerende(const Anmodning &anmodning) {
     QLocalSocket sokkel;
     sokkel.connectToServer(m_sti);
     if (!sokkel.waitForConnected(500)) {
@@ -38,7 +38,7 @@ Eneinstans::Kontakt Eneinstans::kontaktKoerende() {
                            .arg(m_sti, afvisning));
         return Kontakt::Fremmed;
     }
-    sokkel.write(kodAnmodning({Anmodning::Art::Vis, {}}));
+    sokkel.write(kodAnmodning(anmodning));
     // The answer, within a second in all: a hung copy must not hold this start.
     const QDeadlineTimer frist(1000);
     sokkel.waitForBytesWritten(int(frist.remainingTime()));
@@ -54,10 +54,10 @@ Eneinstans::Kontakt Eneinstans::kontaktKoerende() {
     return Kontakt::Overdraget;
 }
 
-bool Eneinstans::overtag() {
+bool Eneinstans::overtag(const Anmodning &anmodning) {
     if (m_sti.isEmpty())
         return true;
-    switch (kontaktKoerende()) {
+    switch (kontaktKoerende(anmodning)) {
     case Kontakt::Overdraget:
         return false;
     case Kontakt::Uvis:
@@ -129,6 +129,9 @@ void Eneinstans::laes(QLocalSocket *s) {
     switch (anmodning->art) {
     case Anmodning::Art::Vis:
         emit visOnsket();
+        break;
+    case Anmodning::Art::Find:
+        emit findOnsket(anmodning->argument);
         break;
     }
 }

@@ -15,6 +15,7 @@ struct Artbeskrivelse {
 // carried out.
 constexpr Artbeskrivelse kArter[] = {
     {"vis", Anmodning::Art::Vis, false},
+    {"find", Anmodning::Art::Find, true},
 };
 
 bool erArtord(const QByteArray &ord) {
@@ -96,4 +97,11 @@ std::optional<Anmodning> fortolkAnmodning(const QByteArray &linje, QString *grun
     }
     fejl(grund, QStringLiteral("ukendt anmodning \"%1\"").arg(QString::fromLatin1(l->art)));
     return std::nullopt;
+}
+
+Anmodning anmodningFraArgumenter(const QStringList &argumenter) {
+    const qsizetype i = argumenter.indexOf(QStringLiteral("--find"));
+    if (i < 0)
+        return {};
+    return {Anmodning::Art::Find, argumenter.mid(i + 1).join(u' ').trimmed()};
 }

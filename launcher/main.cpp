@@ -5,6 +5,8 @@
 #include "launcher/mainform.h"
 #include "launcher/signaler.h"
 
+#include <QTimer>
+
 #include <unistd.h>
 
 int main(int argc, char **argv) {
@@ -27,7 +29,8 @@ int main(int argc, char **argv) {
     if (sti.isEmpty())
         eneinstansMeld(QStringLiteral("ingen privat mappe til kanalen (%1); starter uden vagt").arg(fejl));
     Eneinstans eneinstans(sti);
-    if (!eneinstans.overtag())
+    const Anmodning anmodning = anmodningFraArgumenter(app.arguments().mid(1));
+    if (!eneinstans.overtag(anmodning))
         return 0;
 
     opretVinduer(miljoe);
@@ -41,10 +44,14 @@ int main(int argc, char **argv) {
         mainform->raise();
         mainform->activateWindow();
     });
+    QObject::connect(&eneinstans, &Eneinstans::findOnsket, mainform,
+                     [](const QString &tekst) { mainform->visFind(tekst); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, mainform, luk);
     lukVedSignal(luk);
 
     mainform->show();
+    if (anmodning.art == Anmodning::Art::Find) // after the first paint, like any later call
+        QTimer::singleShot(0, mainform, [tekst = anmodning.argument] { mainform->visFind(tekst); });
     const int kode = app.exec();
     nedlaegVinduer();
     return kode;
