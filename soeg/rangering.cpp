@@ -2,6 +2,8 @@
 
 #include "soeg/foldning.h"
 
+#include <QStringMatcher>
+
 #include <algorithm>
 
 Navnerang navnerang(const QString &navn, const QString &q) {
@@ -70,11 +72,15 @@ QList<Soegepost> findTraeffere(const QList<Soegepost> &poster, const QString &fo
     if (ord.isEmpty() || hoejst <= 0)
         return {};
     const QString q = ord.join(u' ');
+    // The words' skip tables are made once for the whole pass.
+    std::vector<QStringMatcher> soegere;
+    for (const QString &o : ord)
+        soegere.emplace_back(o, Qt::CaseSensitive);
     std::vector<Kandidat> kandidater;
     for (const Soegepost &p : poster) {
         bool alle = true;
-        for (const QString &o : ord) {
-            if (!p.foldetAlt.contains(o)) {
+        for (const QStringMatcher &o : soegere) {
+            if (o.indexIn(p.foldetAlt) < 0) {
                 alle = false;
                 break;
             }
