@@ -5,6 +5,7 @@
 #include "launcher/mainform.h"
 #include "platform/modalsvar.h"
 #include "platform/tekstfil.h"
+#include "soeg/soegeindeks.h"
 #include "testhjaelp.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ private slots:
     void init();
     void cleanup();
     void typeArrowEnter_launchesAndRecordsTheUse();
+    void index_builtAfterTheFirstPaintWithoutAsking();
     void ctrlEnter_showsHitInItsCollectionAndGroup_data();
     void ctrlEnter_showsHitInItsCollectionAndGroup();
     void launchFails_sameMessageAsInTheList();
@@ -118,6 +120,22 @@ void TstFind::typeArrowEnter_launchesAndRecordsTheUse() {
     QCOMPARE(mainform->gruppenavn, QStringLiteral("Nyheder"));
     QCOMPARE(valgtIListen(), QStringLiteral("Dagbladet"));
     QCOMPARE(mainform->Listen->selectedItems().first()->text(2), QStringLiteral("3"));
+    // The index followed the launch at once, without waiting for the folder watch.
+    f = aabnFind();
+    QVERIFY(f);
+    QTest::keyClicks(f->findEdit, "dagbl");
+    QCOMPARE(f->findListe->topLevelItem(0)->text(4), QStringLiteral("09-12-2026 14:35"));
+}
+
+void TstFind::index_builtAfterTheFirstPaintWithoutAsking() {
+    QVERIFY(!mainform->findform);
+    QTRY_VERIFY(mainform->indeks());
+    QStringList filer;
+    for (const Soegepost &p : mainform->indeks()->poster())
+        filer << p.element.kilde;
+    QVERIFY(filer.contains(web("Nyheder") + "/Dagbladet.txt"));
+    QVERIFY(filer.contains(web("Gamle") + "/Dansk Skak.txt"));
+    QVERIFY(filer.contains(m->bruger() + "/Programmer/Værktøj/Dokumentlæser.txt"));
 }
 
 void TstFind::ctrlEnter_showsHitInItsCollectionAndGroup_data() {
