@@ -11,6 +11,7 @@
 #include "components/tastaturvalg.h"
 #include "components/tilgaengelighed.h"
 #include "platform/fejl.h"
+#include "soeg/indeksvagt.h"
 #include "soeg/soegeindeks.h"
 
 #include <QCloseEvent>
@@ -55,7 +56,9 @@ Tmainform::Tmainform(const Miljoe &miljoe) : m_miljoe(miljoe) {
     bygVindue();
 }
 
-Tmainform::~Tmainform() = default;
+Tmainform::~Tmainform() {
+    delete m_indeksvagt; // it watches for the index, which goes before the children do
+}
 
 void Tmainform::bygVindue() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
