@@ -1,5 +1,7 @@
 #include "launcher/element.h"
+#include "platform/mappelaesning.h"
 
+#include "platform/navne.h"
 #include "platform/tekstfil.h"
 
 Elementlaesning elementFraLinjer(const QStringList &l) {
@@ -41,4 +43,16 @@ Elementlaesning laesElement(const QString &sti) {
 
 QStringList elementLinjer(const TWebRecord &e) {
     return {e.Url, e.Navn, e.dato, e.klokken, QString::number(e.Visits), e.filnavn};
+}
+
+TWebArray laesElementer(const QString &mappe) {
+    const QList<Mappefil> filer = laesMappensFiler(mappe);
+    TWebArray ud;
+    ud.reserve(filer.size());
+    for (const Mappefil &fil : filer) {
+        TWebRecord e = fil.ok ? elementFraLinjer(afkodLinjer(fil.bytes).linjer).element : TWebRecord();
+        e.kilde = mappe + kSep + fil.navn;
+        ud.append(e);
+    }
+    return ud;
 }

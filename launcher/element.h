@@ -13,6 +13,8 @@ struct TWebRecord {
     qint32 Visits = 0;
     QString filnavn;
     QString kilde; // the file this element was read from or last written to; not stored
+
+    friend bool operator==(const TWebRecord &, const TWebRecord &) = default;
 };
 
 using TWebArray = QList<TWebRecord>;
@@ -28,6 +30,11 @@ Elementlaesning laesElement(const QString &sti);
 
 // The same from lines already read.
 Elementlaesning elementFraLinjer(const QStringList &linjer);
+
+// Every file of a group folder as an element, in listing order; sub-folders are
+// skipped. A damaged file gives what could be read of it and the files after it are
+// still read, so one bad file never hides the rest of the group.
+TWebArray laesElementer(const QString &mappe);
 
 // The six lines of an element file, `filnavn` on line 6.
 QStringList elementLinjer(const TWebRecord &e);

@@ -152,6 +152,9 @@ void Eneinstans::laes(QLocalSocket *s) {
         break;
     case Anmodning::Art::Importer:
         break;
+    case Anmodning::Art::Find:
+        emit findOnsket(anmodning->argument);
+        break;
     }
 }
 

@@ -21,6 +21,11 @@ public:
     // True when this is the only instance; otherwise the running one has been given the
     // request (to show itself, unless saetAnmodning said otherwise).
     bool overtag();
+    // The same, asking the running copy for `anmodning`.
+    bool overtag(const Anmodning &anmodning) {
+        saetAnmodning(anmodning);
+        return overtag();
+    }
 
     // What overtag asks a running copy for.
     void saetAnmodning(const Anmodning &anmodning) { m_anmodning = anmodning; }
@@ -38,6 +43,8 @@ public:
 signals:
     // Another start asked this instance to show its main window.
     void visOnsket();
+    // Another start asked for the find window, with this text in its field.
+    void findOnsket(const QString &tekst);
 
 private:
     enum class Kontakt { Ingen, Overdraget, Fremmed, Uvis };

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The longest line either side accepts, its newline included.
@@ -30,10 +31,15 @@ struct Anmodning {
         Vis,      // bring the main window to the front
         Importer, // import bookmarks from the source in the argument; the answer's argument
                   // is the summary
+        Find,     // the same, with the find window open; the argument is its text, if any
     };
     Art art = Art::Vis;
     QString argument;
 };
+
+// What the command line asks for: "--find" with the words after it as the find window's
+// text; anything else only the main window.
+Anmodning anmodningFraArgumenter(const QStringList &argumenter);
 
 QByteArray kodAnmodning(const Anmodning &anmodning);
 // A request line without its newline; an unknown art, or an argument where the art takes

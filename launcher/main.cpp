@@ -7,6 +7,8 @@
 #include "launcher/mainform.h"
 #include "launcher/signaler.h"
 
+#include <QTimer>
+
 #include <unistd.h>
 
 int main(int argc, char **argv) {
@@ -35,7 +37,8 @@ int main(int argc, char **argv) {
     if (sti.isEmpty())
         eneinstansMeld(QStringLiteral("ingen privat mappe til kanalen (%1); starter uden vagt").arg(fejl));
     Eneinstans eneinstans(sti);
-    if (!eneinstans.overtag())
+    const Anmodning anmodning = anmodningFraArgumenter(app.arguments().mid(1));
+    if (!eneinstans.overtag(anmodning))
         return 0;
 
     opretHovedvinduer(miljoe);
@@ -50,11 +53,18 @@ int main(int argc, char **argv) {
         mainform->activateWindow();
     });
     eneinstans.vedImport = [](const QString &kilde) { return mainform->importerBogmaerker(kilde); };
+    QObject::connect(&eneinstans, &Eneinstans::findOnsket, mainform,
+                     [](const QString &tekst) { mainform->visFind(tekst); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, mainform, luk);
     lukVedSignal(luk);
 
-    // The windows not shown at start are made once the main window is on the screen.
-    efterFoersteTegning(mainform, opretOevrigeVinduer);
+    // The windows not shown at start are made once the main window is on the screen; a
+    // find asked for on the command line opens then, with every window there.
+    efterFoersteTegning(mainform, [anmodning] {
+        opretOevrigeVinduer();
+        if (anmodning.art == Anmodning::Art::Find)
+            QTimer::singleShot(0, mainform, [tekst = anmodning.argument] { mainform->visFind(tekst); });
+    });
     mainform->show();
     const int kode = app.exec();
     nedlaegVinduer();

@@ -12,6 +12,8 @@
 #include "components/tastaturvalg.h"
 #include "components/tilgaengelighed.h"
 #include "platform/fejl.h"
+#include "soeg/indeksvagt.h"
+#include "soeg/soegeindeks.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -21,6 +23,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -54,7 +57,9 @@ Tmainform::Tmainform(const Miljoe &miljoe) : m_miljoe(miljoe) {
     bygVindue();
 }
 
-Tmainform::~Tmainform() = default;
+Tmainform::~Tmainform() {
+    delete m_indeksvagt; // it watches for the index, which goes before the children do
+}
 
 void Tmainform::bygVindue() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -201,6 +206,15 @@ void Tmainform::visGruppeliste(const QStringList &grupper) {
 
 void Tmainform::visGruppenavn() {
     gruppenavnLabel->setText(gruppenavn.isEmpty() ? QStringLiteral("Valgt gruppe") : gruppenavn);
+}
+
+void Tmainform::paintEvent(QPaintEvent *e) {
+    QMainWindow::paintEvent(e);
+    if (!m_malet) {
+        // The index is built once the window is on the screen, never before it.
+        m_malet = true;
+        QTimer::singleShot(0, this, [this] { medFejlrapport([this] { bygIndeks(); }); });
+    }
 }
 
 void Tmainform::showEvent(QShowEvent *e) {

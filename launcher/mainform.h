@@ -8,8 +8,13 @@
 #include "platform/tekstfil.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class AdminFlade;
+class Indeksvagt;
+class Soegeindeks;
+class Tfindform;
+struct Soegepost;
 class Handling;
 class InfoFlade;
 class QLabel;
@@ -91,6 +96,22 @@ public:
     // The selected row of Listen, or -1.
     int valgtRaekke() const;
 
+    // --- finding elements by typing ---
+    // Opens the find window with `tekst` in its field; the index is built first if the
+    // start has not built it yet.
+    void visFind(const QString &tekst = {});
+    // Builds the index of both collections and its watch, once.
+    void bygIndeks();
+    Soegeindeks *indeks() const { return m_indeks.get(); }
+    // Shows the element in this window: its collection and group chosen, its row
+    // selected. False, after a message, when it is no longer there.
+    bool visElement(const Soegepost &p);
+    // Opens the element as a double click on its row does.
+    void aabnElement(const Soegepost &p);
+    Handling *actionFind;
+    QAction *Find1;
+    Tfindform *findform = nullptr;
+
     // --- the action list lagerActions ---
     QObject *lagerActions;
     Handling *actionAW, *egenskaberGo, *actionSI, *actionInfo, *actionIL, *webUrl, *webBrowser;
@@ -149,6 +170,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void changeEvent(QEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
@@ -166,9 +188,18 @@ private:
     void FormShow();
     void FormClose();
     void visGruppenavn();
+    // The index follows the program's own changes: the elements of the group on show,
+    // and the current collection's lists.
+    void indeksGruppe();
+    void indeksLister();
+    // Folders changed outside the program: the group on show is read again.
+    void mapperAendret(const QStringList &mapper);
 
     Miljoe m_miljoe;
     AdminFlade *m_admin = nullptr;
     InfoFlade *m_info = nullptr;
     QList<QTreeWidgetItem *> m_nyeRaekker; // rows made by ListenAdd, put in as one batch
+    std::unique_ptr<Soegeindeks> m_indeks;
+    Indeksvagt *m_indeksvagt = nullptr;
+    bool m_malet = false; // painted once: the index may be built
 };

@@ -100,21 +100,17 @@ void Tmainform::loadGruppefil() {
     Listen->setUpdatesEnabled(true);
     if (m_admin)
         m_admin->visElementer();
+    indeksGruppe();
 }
 
 void Tmainform::readWeb(const QString &folder) {
     // Every file is an element, whatever its name: writes keep their temporary files
     // elsewhere. A damaged file gives its row with what could be read; the files after it
     // are still read, so one bad file never hides the rest of the group.
-    const QList<Mappefil> filer = laesMappensFiler(folder);
-    Web.reserve(Web.size() + filer.size());
-    for (const Mappefil &fil : filer) {
-        TWebRecord e = fil.ok ? elementFraLinjer(afkodLinjer(fil.bytes).linjer).element : TWebRecord();
-        e.kilde = folder + kSep + fil.navn;
-        Web.append(e);
-        ++WebNo;
-        ++WebAntal;
-    }
+    const TWebArray laest = laesElementer(folder);
+    Web.append(laest);
+    WebNo += laest.size();
+    WebAntal += laest.size();
 }
 
 void Tmainform::ListenAdd() {
@@ -134,6 +130,7 @@ void Tmainform::GemWeb() {
     e.filnavn = kasseblindSti(gruppeDir, e.Navn + QStringLiteral(".txt"));
     skrivLinjerEllerFejl(e.filnavn, elementLinjer(e));
     e.kilde = e.filnavn;
+    indeksGruppe();
 }
 
 void Tmainform::insertElement(const QString &aUrl, const QString &aNavn) {
@@ -171,6 +168,7 @@ void Tmainform::gemGruppeliste(const QStringList &ny) {
     sikrListe(webGruppefil, gruppelisteFejl);
     skrivLinjerEllerFejl(webGruppefil, ny, gruppelisteKodning);
     gruppeliste = ny; // only once written, so memory and file never disagree
+    indeksLister();
 }
 
 void Tmainform::deleteGruppefil() {

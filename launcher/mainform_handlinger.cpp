@@ -74,6 +74,11 @@ void Tmainform::bygHandlinger() {
                  ->genveje({QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::Key_F9)})
                  ->aktiv([this] { return valgtRaekke() >= 0 && !webEdit1->text().isEmpty(); })
                  ->udfoer([this] { webUrlBeforeBrowse(); });
+    actionFind = ny("actionFind", QStringLiteral("Find element"),
+                    QStringLiteral("Find et element ved at skrive et par bogstaver: Ctrl+F"), "find")
+                     ->genvej(QKeySequence(Qt::CTRL | Qt::Key_F))
+                     ->aktiv(altid)
+                     ->udfoer([this] { visFind(); });
     webBrowser = ny("webBrowser", QString(),
                     QStringLiteral("Åben browser eller Stifinder for at indføre en url eller et program: Ctrl+B"),
                     "browser")
@@ -106,7 +111,7 @@ void Tmainform::bygHandlinger() {
                            ->aktiv([this] { return m_admin && m_admin->listerAendret(); })
                            ->udfoer([this] { gemLagerlister(); });
 
-    opdaterVedTomgang(this, {actionAW, egenskaberGo, actionSI, actionInfo, actionIL, webUrl, webBrowser,
+    opdaterVedTomgang(this, {actionAW, egenskaberGo, actionSI, actionInfo, actionIL, webUrl, webBrowser, actionFind,
                              AvalgteTilLager, AvalgteTilbage, AalleTilLager, AalleTilbage, AflytOp,
                              AflytNed, AgemForandringer});
 }
@@ -127,6 +132,7 @@ void Tmainform::bygMenu() {
     N1 = PopupMenu->addSeparator();
     N1->setObjectName(QStringLiteral("N1"));
     Skiftindhold1 = post("Skiftindhold1", actionSI);
+    Find1 = post("Find1", actionFind);
     N2 = PopupMenu->addSeparator();
     N2->setObjectName(QStringLiteral("N2"));
     Egenskaber1 = post("Egenskaber1", egenskaberGo);

@@ -87,6 +87,7 @@ void Tmainform::gemLagerlister() {
     }
     gruppeliste = nyeGrupper;
     lagerliste = nytLager;
+    indeksLister();
     if (!gruppenavn.isEmpty() && !indeholderNavn(nyeGrupper, gruppenavn)) {
         gruppenavn.clear();
         huskGruppe();

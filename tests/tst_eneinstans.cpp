@@ -35,8 +35,8 @@ ino_t inode(const QString &sti) {
 
 // A second start, as a thread of its own: the first one's server needs this thread's
 // event loop to answer.
-std::future<bool> andenStart(const QString &sti) {
-    return std::async(std::launch::async, [sti] { return Eneinstans(sti).overtag(); });
+std::future<bool> andenStart(const QString &sti, const Anmodning &anmodning = {}) {
+    return std::async(std::launch::async, [sti, anmodning] { return Eneinstans(sti).overtag(anmodning); });
 }
 
 bool faerdig(const std::future<bool> &f) { return f.wait_for(0s) == std::future_status::ready; }
@@ -63,6 +63,9 @@ private slots:
     void sti_tooLongForASocket_isRefusedWithItsReason();
     void socketInRuntimeFolder_closedToOthers();
     void secondStart_handsOverWithinASecond();
+    void findArguments_data();
+    void findArguments();
+    void secondStartWithFind_opensFindWithItsText();
     void staleSocket_isReplacedAtOnce();
     void badRequest_refusedWhileOthersAreServed_data();
     void badRequest_refusedWhileOthersAreServed();
@@ -269,6 +272,53 @@ void TstEneinstans::secondStart_handsOverWithinASecond() {
         QVERIFY2(ur.elapsed() < 1000, qPrintable(QString::number(ur.elapsed())));
         QCOMPARE(vis.count(), gang);
     }
+}
+
+void TstEneinstans::findArguments_data() {
+    QTest::addColumn<QStringList>("argumenter");
+    QTest::addColumn<int>("art");
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QByteArray>("linje");
+    const int vis = int(Anmodning::Art::Vis);
+    const int find = int(Anmodning::Art::Find);
+    QTest::newRow("none") << QStringList{} << vis << "" << QByteArray("ankerhus1 vis\n");
+    QTest::newRow("--find") << QStringList{"--find"} << find << "" << QByteArray("ankerhus1 find\n");
+    QTest::newRow("--find with words") << QStringList{"--find", "dr", "tv"} << find << "dr tv"
+                                       << QByteArray("ankerhus1 find dr%20tv\n");
+    QTest::newRow("--find Danish") << QStringList{"--find", "Århus"} << find << "Århus"
+                                   << QByteArray("ankerhus1 find %C3%85rhus\n");
+    QTest::newRow("other argument") << QStringList{"--noget"} << vis << "" << QByteArray("ankerhus1 vis\n");
+}
+
+void TstEneinstans::findArguments() {
+    QFETCH(QStringList, argumenter);
+    QFETCH(int, art);
+    QFETCH(QString, tekst);
+    QFETCH(QByteArray, linje);
+    const Anmodning a = anmodningFraArgumenter(argumenter);
+    QCOMPARE(int(a.art), art);
+    QCOMPARE(a.argument, tekst);
+    QCOMPARE(kodAnmodning(a), linje);
+    const std::optional<Anmodning> tilbage = fortolkAnmodning(linje.chopped(1));
+    QVERIFY(tilbage);
+    QCOMPARE(int(tilbage->art), art);
+    QCOMPARE(tilbage->argument, tekst);
+}
+
+void TstEneinstans::secondStartWithFind_opensFindWithItsText() {
+    const QString s = sti();
+    Eneinstans foerste(s);
+    QVERIFY(foerste.overtag());
+    QSignalSpy vis(&foerste, &Eneinstans::visOnsket);
+    QSignalSpy find(&foerste, &Eneinstans::findOnsket);
+    for (const QString tekst : {"søg", ""}) {
+        auto anden = andenStart(s, {Anmodning::Art::Find, tekst});
+        QTRY_VERIFY_WITH_TIMEOUT(faerdig(anden), 1000);
+        QCOMPARE(anden.get(), false);
+        QCOMPARE(find.count(), 1);
+        QCOMPARE(find.takeFirst().first().toString(), tekst);
+    }
+    QCOMPARE(vis.count(), 0);
 }
 
 void TstEneinstans::staleSocket_isReplacedAtOnce() {

@@ -52,7 +52,8 @@ void TstTastatur::windowShortcuts_fromEveryControl_runTheirActionOnce_data() {
     const QList<std::pair<QKeySequence, QString>> genveje{{QKeySequence(Qt::Key_F1), "actionInfo"},
                                                           {QKeySequence(Qt::CTRL | Qt::Key_A), "actionAW"},
                                                           {QKeySequence(Qt::CTRL | Qt::Key_E), "egenskaberGo"},
-                                                          {QKeySequence(Qt::CTRL | Qt::Key_S), "actionSI"}};
+                                                          {QKeySequence(Qt::CTRL | Qt::Key_S), "actionSI"},
+                                                          {QKeySequence(Qt::CTRL | Qt::Key_F), "actionFind"}};
     for (const QString felt : {"", "Button2", "webEdit1", "webEdit2", "Listen", "gruppeBoksen"}) {
         for (const auto &[tast, handling] : genveje) {
             const QString navn = (felt.isEmpty() ? QStringLiteral("at start") : felt) + u' ' + tast.toString();

@@ -1,0 +1,165 @@
+#include "soeg/soegeindeks.h"
+
+#include "platform/filer.h"
+#include "platform/navne.h"
+#include "platform/tekstfil.h"
+
+#include <QSet>
+
+namespace {
+QString udenSkilletegn(QString sti) {
+    while (sti.size() > 1 && sti.endsWith(kSep))
+        sti.chop(1);
+    return sti;
+}
+
+// A list file's names; a missing or unreadable list has none.
+QStringList laesListe(const QString &sti) {
+    if (!filFindes(sti))
+        return {};
+    const Tekstlinjer t = laesLinjer(sti);
+    return t.ok ? t.linjer : QStringList{};
+}
+} // namespace
+
+Soegeindeks::Soegeindeks(const std::array<QString, 2> &samlinger, const Datolaeser &datoer)
+    : m_samlinger{udenSkilletegn(samlinger[0]), udenSkilletegn(samlinger[1])}, m_datoer(datoer) {}
+
+QString Soegeindeks::gruppemappe(quint8 samling, const QString &gruppe) const {
+    if (!gyldigtNavn(gruppe))
+        return {};
+    return kasseblindSti(m_samlinger[samling], gruppe);
+}
+
+void Soegeindeks::bygAlt() {
+    m_grupper.clear();
+    m_alleGyldig = false;
+    laesLister(0);
+    laesLister(1);
+}
+
+void Soegeindeks::laesLister(quint8 samling) {
+    const QString mappe = m_samlinger[samling];
+    const QStringList grupper = laesListe(mappe + kSep + QStringLiteral("webgruppe.txt"));
+    const QStringList lager = laesListe(mappe + kSep + QStringLiteral("webLager.txt"));
+    QList<Gruppe> nye;
+    QSet<QString> set; // by folder: two names that differ only in case are one group
+    auto tag = [&](const QString &navn, bool iLager) {
+        const QString gm = gruppemappe(samling, navn);
+        if (gm.isEmpty() || set.contains(gm))
+            return;
+        set.insert(gm);
+        const qsizetype i = find(samling, gm);
+        if (i >= 0) {
+            Gruppe g = m_grupper.at(i);
+            if (g.lager != iLager || g.navn != navn) {
+                g.lager = iLager;
+                g.navn = navn;
+                for (Soegepost &p : g.poster)
+                    p = lavSoegepost(p.element, navn, samling, iLager, m_datoer);
+            }
+            if (g.fandtes != mappeFindes(gm)) // made or removed since it was read
+                laes(g);
+            nye.append(g);
+            return;
+        }
+        Gruppe g;
+        g.samling = samling;
+        g.navn = navn;
+        g.mappe = gm;
+        g.lager = iLager;
+        laes(g);
+        nye.append(g);
+    };
+    for (const QString &navn : grupper)
+        tag(navn, false);
+    for (const QString &navn : lager)
+        tag(navn, true);
+    m_grupper.removeIf([samling](const Gruppe &g) { return g.samling == samling; });
+    m_grupper.append(nye);
+    m_alleGyldig = false;
+}
+
+void Soegeindeks::laesGruppe(quint8 samling, const QString &gruppe) {
+    const qsizetype i = find(samling, gruppemappe(samling, gruppe));
+    if (i < 0)
+        return;
+    laes(m_grupper[i]);
+    m_alleGyldig = false;
+}
+
+void Soegeindeks::saetGruppe(quint8 samling, const QString &mappe, const TWebArray &elementer) {
+    const qsizetype i = find(samling, udenSkilletegn(mappe));
+    if (i < 0)
+        return;
+    Gruppe &g = m_grupper[i];
+    g.poster.clear();
+    g.fandtes = true;
+    for (const TWebRecord &e : elementer)
+        if (!e.Navn.isEmpty() || !e.Url.isEmpty())
+            g.poster.append(lavSoegepost(e, g.navn, g.samling, g.lager, m_datoer));
+    m_alleGyldig = false;
+}
+
+bool Soegeindeks::laesMappe(const QString &mappe) {
+    const QString m = udenSkilletegn(mappe);
+    for (quint8 s = 0; s < 2; ++s) {
+        if (m == m_samlinger[s]) {
+            laesLister(s);
+            return true;
+        }
+    }
+    for (Gruppe &g : m_grupper) {
+        if (g.mappe == m) {
+            laes(g);
+            m_alleGyldig = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+void Soegeindeks::laes(Gruppe &g) const {
+    g.poster.clear();
+    g.fandtes = mappeFindes(g.mappe);
+    if (!g.fandtes)
+        return;
+    for (const TWebRecord &e : laesElementer(g.mappe))
+        if (!e.Navn.isEmpty() || !e.Url.isEmpty()) // else nothing to find or open
+            g.poster.append(lavSoegepost(e, g.navn, g.samling, g.lager, m_datoer));
+}
+
+qsizetype Soegeindeks::find(quint8 samling, const QString &mappe) const {
+    if (mappe.isEmpty())
+        return -1;
+    for (qsizetype i = 0; i < m_grupper.size(); ++i)
+        if (m_grupper.at(i).samling == samling && m_grupper.at(i).mappe == mappe)
+            return i;
+    return -1;
+}
+
+const QList<Soegepost> &Soegeindeks::poster() const {
+    if (!m_alleGyldig) {
+        m_alle.clear();
+        for (const Gruppe &g : m_grupper)
+            m_alle.append(g.poster);
+        m_alleGyldig = true;
+    }
+    return m_alle;
+}
+
+QStringList Soegeindeks::mapper() const {
+    QStringList ud{m_samlinger[0], m_samlinger[1]};
+    for (const Gruppe &g : m_grupper)
+        if (mappeFindes(g.mappe))
+            ud << g.mappe;
+    return ud;
+}
+
+QStringList Soegeindeks::filer() const {
+    QStringList ud;
+    for (const Gruppe &g : m_grupper)
+        for (const Soegepost &p : g.poster)
+            ud << p.element.kilde;
+    return ud;
+}

@@ -1,0 +1,51 @@
+#include "soeg/soegepost.h"
+
+#include "platform/besoegsformat.h"
+#include "soeg/foldning.h"
+
+#include <QCollator>
+
+namespace {
+const QCollator &danskOrden() {
+    static const QCollator k = [] {
+        QCollator c(QLocale(QLocale::Danish, QLocale::Denmark));
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return k;
+}
+} // namespace
+
+QDate Datolaeser::laes(const QString &dato) const {
+    if (dato.isEmpty() || dato == kIngenDato)
+        return {};
+    for (const QString &f : {format, kReservedato}) {
+        if (f.isEmpty())
+            continue;
+        QDate d = lokalitet.toDate(dato, f);
+        // A two-digit year reads as the 1900s; the program did not exist then.
+        if (d.isValid() && d.year() < 1970 && !f.contains(QStringLiteral("yyyy")))
+            d = d.addYears(100);
+        if (d.isValid())
+            return d;
+    }
+    return QDate::fromString(dato, Qt::ISODate);
+}
+
+Soegepost lavSoegepost(const TWebRecord &element, const QString &gruppe, quint8 samling, bool lager,
+                       const Datolaeser &datoer) {
+    Soegepost p;
+    p.element = element;
+    p.gruppe = gruppe;
+    p.samling = samling;
+    p.lager = lager;
+    p.sidstBrugt = datoer.laes(element.dato);
+    p.foldetNavn = foldTilSoegning(element.Navn);
+    p.foldetAlt = p.foldetNavn + u'\n' + foldTilSoegning(element.Url) + u'\n' + foldTilSoegning(gruppe);
+    p.navnenoegle = danskOrden().sortKey(element.Navn);
+    return p;
+}
+
+QString visGruppe(const Soegepost &p) {
+    return p.lager ? p.gruppe + QStringLiteral(" (lager)") : p.gruppe;
+}
