@@ -32,9 +32,15 @@ Kommandolinje fortolkKommandolinje(const QStringList &argumenter) {
     const QCommandLineOption eksporter(QStringLiteral("eksporter"),
                                        QStringLiteral("Eksportér alle websidegrupper som bogmærker til FIL."),
                                        QStringLiteral("FIL"));
+    const QCommandLineOption find(QStringLiteral("find"),
+                                  QStringLiteral("Åbn vinduet \"Find element\", med TEKST i feltet, hvis den er "
+                                                 "givet; i det kørende Ankerhus, hvis det kører."));
     p.addOption(hjaelp);
     p.addOption(importer);
     p.addOption(eksporter);
+    p.addOption(find);
+    p.addPositionalArgument(QStringLiteral("TEKST"), QStringLiteral("Teksten til --find."),
+                            QStringLiteral("[--find [TEKST]]"));
     Kommandolinje k;
     if (!p.parse(argumenter)) {
         skriv(stderr, QStringLiteral("ankerhus: %1\nSe ankerhus --help.\n").arg(p.errorText()));
@@ -46,10 +52,11 @@ Kommandolinje fortolkKommandolinje(const QStringList &argumenter) {
         k.slut = 0;
         return k;
     }
-    if ((p.isSet(importer) && p.isSet(eksporter)) || p.values(importer).size() > 1 ||
-        p.values(eksporter).size() > 1 || !p.positionalArguments().isEmpty()) {
-        skriv(stderr, QStringLiteral("ankerhus: angiv én af --importer og --eksporter, én gang og uden andre "
-                                     "argumenter.\n"));
+    const int valgt = int(p.isSet(importer)) + int(p.isSet(eksporter)) + int(p.isSet(find));
+    if (valgt > 1 || p.values(importer).size() > 1 || p.values(eksporter).size() > 1 ||
+        (!p.isSet(find) && !p.positionalArguments().isEmpty())) {
+        skriv(stderr, QStringLiteral("ankerhus: angiv én af --importer, --eksporter og --find, én gang og uden "
+                                     "andre argumenter.\n"));
         k.slut = 2;
         return k;
     }
