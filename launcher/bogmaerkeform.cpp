@@ -43,6 +43,9 @@ Tbogmaerkeform::Tbogmaerkeform(const Brugersted &sted, const QString &hjem, cons
     fortrydKnap = navngiv(new QPushButton(QStringLiteral("Fortryd"), this), "fortrydKnap");
     fortrydKnap->setToolTip(QStringLiteral("Fjern de grupper og elementer, som den seneste import lavede"));
     lukKnap = navngiv(new QPushButton(QStringLiteral("Luk"), this), "lukKnap");
+    kildeListe->setAccessibleName(QStringLiteral("Kilder"));
+    mappeTrae->setAccessibleName(QStringLiteral("Mapper, der importeres"));
+    fremdrift->setAccessibleName(QStringLiteral("Importeret indtil nu"));
 
     auto *kilder = new QHBoxLayout;
     kilder->addWidget(kildeListe, 1);

@@ -21,6 +21,7 @@ Teksportform::Teksportform(const Brugersted &sted, const Formater &formater, QWi
     alleKnap = navngiv(new QPushButton(QStringLiteral("Vælg alle"), this), "alleKnap");
     eksporterKnap = navngiv(new QPushButton(QStringLiteral("Eksportér…"), this), "eksporterKnap");
     lukKnap = navngiv(new QPushButton(QStringLiteral("Luk"), this), "lukKnap");
+    gruppeListe->setAccessibleName(QStringLiteral("Grupper, der eksporteres"));
     auto *knapper = new QHBoxLayout;
     knapper->addWidget(alleKnap);
     knapper->addStretch(1);
