@@ -25,7 +25,7 @@ Tbogmaerkeform::Tbogmaerkeform(const Brugersted &sted, const QString &hjem, cons
 
     kildeListe = navngiv(new QListWidget(this), "kildeListe");
     kildeListe->setMaximumHeight(90);
-    tilfoejKnap = navngiv(new QPushButton(QStringLiteral("Tilføj fil…"), this), "tilfoejKnap");
+    tilfoejKnap = navngiv(new QPushButton(QStringLiteral("&Tilføj fil…"), this), "tilfoejKnap");
     mappeTrae = navngiv(new QTreeWidget(this), "mappeTrae");
     mappeTrae->setHeaderLabels({QStringLiteral("Mappe"), QStringLiteral("Bogmærker")});
     mappeTrae->header()->setStretchLastSection(false);
@@ -35,14 +35,15 @@ Tbogmaerkeform::Tbogmaerkeform(const Brugersted &sted, const QString &hjem, cons
     kildeFejl->hide();
     fremdrift = navngiv(new QProgressBar(this), "fremdrift");
     fremdrift->hide();
-    afbrydKnap = navngiv(new QPushButton(QStringLiteral("Afbryd"), this), "afbrydKnap");
+    afbrydKnap = navngiv(new QPushButton(QStringLiteral("&Afbryd"), this), "afbrydKnap");
     afbrydKnap->hide();
     opsummering = navngiv(new QLabel(this), "opsummering");
     opsummering->setWordWrap(true);
-    importerKnap = navngiv(new QPushButton(QStringLiteral("Importér"), this), "importerKnap");
-    fortrydKnap = navngiv(new QPushButton(QStringLiteral("Fortryd"), this), "fortrydKnap");
+    importerKnap = navngiv(new QPushButton(QStringLiteral("&Importér"), this), "importerKnap");
+    importerKnap->setDefault(true); // Enter in the tree imports what is ticked
+    fortrydKnap = navngiv(new QPushButton(QStringLiteral("&Fortryd"), this), "fortrydKnap");
     fortrydKnap->setToolTip(QStringLiteral("Fjern de grupper og elementer, som den seneste import lavede"));
-    lukKnap = navngiv(new QPushButton(QStringLiteral("Luk"), this), "lukKnap");
+    lukKnap = navngiv(new QPushButton(QStringLiteral("&Luk"), this), "lukKnap");
     kildeListe->setAccessibleName(QStringLiteral("Kilder"));
     mappeTrae->setAccessibleName(QStringLiteral("Mapper, der importeres"));
     fremdrift->setAccessibleName(QStringLiteral("Importeret indtil nu"));

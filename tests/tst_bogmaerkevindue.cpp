@@ -70,6 +70,7 @@ private slots:
     void fortryd_removesExactlyWhatTheImportMade();
     void cancel_keepsWhatWasWrittenWholeAndListed();
     void export_tickedGroupsOnly_toTheChosenFile();
+    void keyboard_spaceUnticksFolder_enterImports();
 
 private:
     Testmiljoe *m = nullptr;
@@ -276,6 +277,22 @@ void TstBogmaerkevindue::export_tickedGroupsOnly_toTheChosenFile() {
         liste->item(i)->setCheckState(Qt::Unchecked);
     QTest::mouseClick(e->eksporterKnap, Qt::LeftButton);
     QCOMPARE(vistTekster().constLast(), QStringLiteral("Vælg mindst én gruppe at eksportere."));
+}
+
+void TstBogmaerkevindue::keyboard_spaceUnticksFolder_enterImports() {
+    Tbogmaerkeform *f = medHtmlFil();
+    QVERIFY(f);
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    f->mappeTrae->setFocus();
+    f->mappeTrae->setCurrentItem(mappe(f->mappeTrae, QStringLiteral("Arbejde")));
+    QTest::keyClick(f->mappeTrae, Qt::Key_Space);
+    QCOMPARE(mappe(f->mappeTrae, QStringLiteral("Værktøj"))->checkState(0), Qt::Unchecked);
+    QTest::keyClick(f->mappeTrae, Qt::Key_Return);
+    QCOMPARE(f->opsummering->text(),
+             QStringLiteral("Importeret: 2 elementer i 1 nye grupper. Sprunget over: 1 (%1: 1).")
+                 .arg(springgrundTekst(Springgrund::SammeAdresse)));
+    QVERIFY(!tekster(mainform->gruppeBoksen).contains(QStringLiteral("Arbejde")));
 }
 
 QTEST_MAIN(TstBogmaerkevindue)
