@@ -22,6 +22,9 @@ Tbogmaerkeform::Tbogmaerkeform(const Brugersted &sted, const QString &hjem, cons
     setObjectName(QStringLiteral("bogmaerkeform"));
     setWindowTitle(QStringLiteral("Importér bogmærker"));
     resize(520, 460);
+    // The import keeps events flowing for "Afbryd": no other window may change the
+    // collection meanwhile.
+    setWindowModality(Qt::ApplicationModal);
 
     kildeListe = navngiv(new QListWidget(this), "kildeListe");
     kildeListe->setMaximumHeight(90);

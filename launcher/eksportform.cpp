@@ -17,6 +17,7 @@ Teksportform::Teksportform(const Brugersted &sted, const Formater &formater, QWi
     setObjectName(QStringLiteral("eksportform"));
     setWindowTitle(QStringLiteral("Eksportér bogmærker"));
     resize(360, 400);
+    setWindowModality(Qt::ApplicationModal);
     gruppeListe = navngiv(new QListWidget(this), "gruppeListe");
     alleKnap = navngiv(new QPushButton(QStringLiteral("Vælg alle"), this), "alleKnap");
     eksporterKnap = navngiv(new QPushButton(QStringLiteral("Eksportér…"), this), "eksporterKnap");
