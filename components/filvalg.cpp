@@ -9,3 +9,9 @@ QString Tfilvalg::Execute(QWidget *ejer) const {
         return *sti;
     return QFileDialog::getOpenFileName(ejer, Title, InitialDir);
 }
+
+QString Tfilvalg::Gem(QWidget *ejer) const {
+    if (auto sti = Modalsvar::tagFil(Title))
+        return *sti;
+    return QFileDialog::getSaveFileName(ejer, Title, InitialDir);
+}

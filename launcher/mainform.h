@@ -63,6 +63,11 @@ public:
     // Imports bookmarks from `kilde` (a file, "firefox" or "chromium") into the web-page
     // collection and shows the result: whether it worked, and the summary.
     std::pair<bool, QString> importerBogmaerker(const QString &kilde);
+    // The import and export windows of the menu; shown window-modal, kept for reuse.
+    void visBogmaerkeImport();
+    void visBogmaerkeEksport();
+    class Tbogmaerkeform *bogmaerkeform = nullptr;
+    class Teksportform *eksportform = nullptr;
     // Writes the group list in the encoding it was read in.
     // Writes `ny` as the group list; only then does it become the list in memory.
     void gemGruppeliste(const QStringList &ny);
@@ -119,6 +124,7 @@ public:
         *AgemForandringer;
     // Entries of PopupMenu.
     QAction *Administrerindhold1, *N1, *Skiftindhold1, *N2, *Egenskaber1, *Information1;
+    QAction *N3, *Importerbogmaerker1, *Eksporterbogmaerker1;
 
     // State of the data model.
     bool opstart = true;

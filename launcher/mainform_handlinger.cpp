@@ -137,6 +137,19 @@ void Tmainform::bygMenu() {
     N2->setObjectName(QStringLiteral("N2"));
     Egenskaber1 = post("Egenskaber1", egenskaberGo);
     Information1 = post("Information1", actionInfo);
+    // Seldom used, so no key of their own: every free one is taken or means something else.
+    N3 = PopupMenu->addSeparator();
+    N3->setObjectName(QStringLiteral("N3"));
+    auto vindue = [this](const char *navn, const QString &tekst, void (Tmainform::*vis)()) {
+        QAction *a = PopupMenu->addAction(tekst);
+        a->setObjectName(QLatin1String(navn));
+        connect(a, &QAction::triggered, this, [this, vis] { medFejlrapport([this, vis] { (this->*vis)(); }); });
+        return a;
+    };
+    Importerbogmaerker1 = vindue("Importerbogmaerker1", QStringLiteral("Importér bogmærker…"),
+                                 &Tmainform::visBogmaerkeImport);
+    Eksporterbogmaerker1 = vindue("Eksporterbogmaerker1", QStringLiteral("Eksportér bogmærker…"),
+                                  &Tmainform::visBogmaerkeEksport);
 }
 
 int Tmainform::valgtRaekke() const {
