@@ -17,23 +17,48 @@ constexpr int kDatarolle = Qt::UserRole;       // the data line, absent without 
 constexpr int kBilledrolle = Qt::UserRole + 1; // the image index, -1 without a data line
 
 // Sorts by text in the order of the user's language, which the tree's own sort does not.
+// Holds its data line and image index itself: a tree of ten thousand nodes is loaded
+// often, and the item's own list of roles costs two allocations and a search per value.
 class StrukturNode : public QTreeWidgetItem {
 public:
     explicit StrukturNode(const QString &tekst) : QTreeWidgetItem(QStringList{tekst}) {}
     // A node with an image index shows that image of its tree's list; it is looked up when
     // drawn, not stored in each of ten thousand nodes.
     QVariant data(int kolonne, int rolle) const override {
+        if (kolonne == 0 && rolle == kDatarolle)
+            return m_harDatalinje ? QVariant(m_datalinje) : QVariant();
+        if (kolonne == 0 && rolle == kBilledrolle)
+            return m_harBillede ? QVariant(m_billede) : QVariant();
         if (kolonne != 0 || rolle != Qt::DecorationRole)
             return QTreeWidgetItem::data(kolonne, rolle);
-        const QVariant indeks = QTreeWidgetItem::data(0, kBilledrolle);
-        if (!indeks.isValid())
+        if (!m_harBillede)
             return {};
         const auto *trae = qobject_cast<const TStruktur *>(treeWidget());
-        return QVariant::fromValue(trae ? trae->billede(indeks.toInt()) : QIcon());
+        return QVariant::fromValue(trae ? trae->billede(m_billede) : QIcon());
+    }
+    void setData(int kolonne, int rolle, const QVariant &vaerdi) override {
+        if (kolonne == 0 && rolle == kDatarolle) {
+            m_harDatalinje = vaerdi.isValid();
+            m_datalinje = vaerdi.toString();
+        } else if (kolonne == 0 && rolle == kBilledrolle) {
+            m_harBillede = vaerdi.isValid();
+            m_billede = vaerdi.toInt();
+        } else {
+            QTreeWidgetItem::setData(kolonne, rolle, vaerdi);
+            return;
+        }
+        if (treeWidget()) // the image may have changed: the view redraws the node
+            emitDataChanged();
     }
     bool operator<(const QTreeWidgetItem &anden) const override {
         return QString::localeAwareCompare(text(0), anden.text(0)) < 0;
     }
+
+private:
+    QString m_datalinje;
+    int m_billede = -1;
+    bool m_harDatalinje = false;
+    bool m_harBillede = false;
 };
 
 bool erBlank(QChar c) {

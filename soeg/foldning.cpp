@@ -1,5 +1,6 @@
 #include "soeg/foldning.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -60,23 +61,37 @@ const std::array<QString, kTabelSlut> &latinTabel() {
 
 QString foldTilSoegning(const QString &tekst) {
     const std::array<QString, kTabelSlut> &tabel = latinTabel();
-    QString ud;
-    ud.reserve(tekst.size() + 8);
     const qsizetype n = tekst.size();
+    // Written straight into place: nearly every letter folds to one, so the text's own
+    // length is room enough, and it grows only for the few that fold to more.
+    QString ud(n, Qt::Uninitialized);
+    qsizetype j = 0;
+    auto skriv = [&](const QChar *fra, qsizetype antal) {
+        if (j + antal > ud.size())
+            ud.resize(std::max(2 * ud.size(), j + antal));
+        std::copy_n(fra, antal, ud.data() + j);
+        j += antal;
+    };
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = tekst.at(i);
         const char16_t u = c.unicode();
         if (u < 0x80) {
-            ud += (u >= u'A' && u <= u'Z') ? QChar(char16_t(u + 32)) : c;
+            const QChar lille = (u >= u'A' && u <= u'Z') ? QChar(char16_t(u + 32)) : c;
+            skriv(&lille, 1);
         } else if (u < kTabelSlut) {
-            ud += tabel[u];
-        } else if (c.isHighSurrogate() && i + 1 < n && tekst.at(i + 1).isLowSurrogate()) {
-            foldTegn(QChar::surrogateToUcs4(c, tekst.at(i + 1)), ud);
-            ++i;
+            skriv(tabel[u].constData(), tabel[u].size());
         } else {
-            foldTegn(u, ud);
+            QString foldet;
+            if (c.isHighSurrogate() && i + 1 < n && tekst.at(i + 1).isLowSurrogate()) {
+                foldTegn(QChar::surrogateToUcs4(c, tekst.at(i + 1)), foldet);
+                ++i;
+            } else {
+                foldTegn(u, foldet);
+            }
+            skriv(foldet.constData(), foldet.size());
         }
     }
+    ud.truncate(j);
     return ud;
 }
 

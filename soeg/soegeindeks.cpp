@@ -56,7 +56,7 @@ void Soegeindeks::laesLister(quint8 samling) {
                 g.lager = iLager;
                 g.navn = navn;
                 for (Soegepost &p : g.poster)
-                    p = lavSoegepost(p.element, navn, samling, iLager, m_datoer);
+                    p = post(p.element, navn, samling, iLager);
             }
             if (g.fandtes != mappeFindes(gm)) // made or removed since it was read
                 laes(g);
@@ -97,7 +97,7 @@ void Soegeindeks::saetGruppe(quint8 samling, const QString &mappe, const TWebArr
     g.fandtes = true;
     for (const TWebRecord &e : elementer)
         if (!e.Navn.isEmpty() || !e.Url.isEmpty())
-            g.poster.append(lavSoegepost(e, g.navn, g.samling, g.lager, m_datoer));
+            g.poster.append(post(e, g.navn, g.samling, g.lager));
     m_alleGyldig = false;
 }
 
@@ -126,7 +126,16 @@ void Soegeindeks::laes(Gruppe &g) const {
         return;
     for (const TWebRecord &e : laesElementer(g.mappe))
         if (!e.Navn.isEmpty() || !e.Url.isEmpty()) // else nothing to find or open
-            g.poster.append(lavSoegepost(e, g.navn, g.samling, g.lager, m_datoer));
+            g.poster.append(post(e, g.navn, g.samling, g.lager));
+}
+
+Soegepost Soegeindeks::post(const TWebRecord &e, const QString &gruppe, quint8 samling, bool lager) const {
+    // Reading a date through the regional format costs more than the rest of a post, and
+    // the elements share few dates: each text is read once.
+    auto kendt = m_kendteDatoer.constFind(e.dato);
+    if (kendt == m_kendteDatoer.cend())
+        kendt = m_kendteDatoer.insert(e.dato, m_datoer.laes(e.dato));
+    return lavSoegepost(e, gruppe, samling, lager, *kendt);
 }
 
 qsizetype Soegeindeks::find(quint8 samling, const QString &mappe) const {

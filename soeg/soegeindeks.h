@@ -5,6 +5,7 @@
 
 #include "soeg/soegepost.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -49,10 +50,12 @@ private:
         QList<Soegepost> poster;
     };
     void laes(Gruppe &g) const;
+    Soegepost post(const TWebRecord &e, const QString &gruppe, quint8 samling, bool lager) const;
     qsizetype find(quint8 samling, const QString &mappe) const;
 
     std::array<QString, 2> m_samlinger; // without a separator at the end
     Datolaeser m_datoer;
+    mutable QHash<QString, QDate> m_kendteDatoer; // the dates read so far, by their text
     QList<Gruppe> m_grupper;
     mutable QList<Soegepost> m_alle;
     mutable bool m_alleGyldig = false;

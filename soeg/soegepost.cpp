@@ -34,12 +34,17 @@ QDate Datolaeser::laes(const QString &dato) const {
 
 Soegepost lavSoegepost(const TWebRecord &element, const QString &gruppe, quint8 samling, bool lager,
                        const Datolaeser &datoer) {
+    return lavSoegepost(element, gruppe, samling, lager, datoer.laes(element.dato));
+}
+
+Soegepost lavSoegepost(const TWebRecord &element, const QString &gruppe, quint8 samling, bool lager,
+                       QDate sidstBrugt) {
     Soegepost p;
     p.element = element;
     p.gruppe = gruppe;
     p.samling = samling;
     p.lager = lager;
-    p.sidstBrugt = datoer.laes(element.dato);
+    p.sidstBrugt = sidstBrugt;
     p.foldetNavn = foldTilSoegning(element.Navn);
     p.foldetAlt = p.foldetNavn + u'\n' + foldTilSoegning(element.Url) + u'\n' + foldTilSoegning(gruppe);
     p.navnenoegle = danskOrden().sortKey(element.Navn);

@@ -33,6 +33,9 @@ struct Datolaeser {
 // A post with its folded texts and its key filled in.
 Soegepost lavSoegepost(const TWebRecord &element, const QString &gruppe, quint8 samling, bool lager,
                        const Datolaeser &datoer);
+// The same with the last use already read from the element's date.
+Soegepost lavSoegepost(const TWebRecord &element, const QString &gruppe, quint8 samling, bool lager,
+                       QDate sidstBrugt);
 
 // The group as a hit shows it: a stored group's name is marked "(lager)".
 QString visGruppe(const Soegepost &p);
