@@ -23,25 +23,16 @@ QList<Eksportgruppe> laesEksportgrupper(const QString &samlingsmappe, const QStr
             }))
             continue;
         Eksportgruppe g{navn, {}};
-        const QString mappe = kasseblindSti(samlingsmappe, navn);
-        for (const QString &fil : listMappe(mappe, Indhold::Filer))
-            g.elementer.append(laesElement(mappe + kSep + fil).element);
+        g.elementer = laesElementer(kasseblindSti(samlingsmappe, navn));
         ud.append(g);
     }
     return ud;
 }
 
 QDateTime sidstBrugt(const TWebRecord &e, const QLocale &lokalitet, const QString &datoFormat) {
-    QDate dato = lokalitet.toDate(e.dato, datoFormat);
-    if (!dato.isValid())
-        dato = QDate::fromString(e.dato, kReservedato);
-    if (!dato.isValid())
-        dato = QDate::fromString(e.dato, Qt::ISODate);
+    const QDate dato = laesBesoegsdato(e.dato, lokalitet, datoFormat);
     if (!dato.isValid())
         return {};
-    // A two-digit year reads as 19xx; nothing was used before 1970.
-    while (dato.year() < 1970)
-        dato = dato.addYears(100);
     // The time holds at most five characters of any format: the hour and the minutes, in
     // the locale's digits. A 12-hour clock's "PM" is cut off, so its hour is taken as written.
     QString klokken = e.klokken;

@@ -45,11 +45,7 @@ bool listet(const QStringList &linjer, const QString &navn) {
 QList<Eksisterendegruppe> laesEksisterendeGrupper(const QString &samlingsmappe) {
     QList<Eksisterendegruppe> ud;
     for (const QString &gruppe : listMappe(samlingsmappe, Indhold::Mapper)) {
-        Eksisterendegruppe g{gruppe, {}};
-        const QString mappe = samlingsmappe + gruppe;
-        for (const QString &fil : listMappe(mappe, Indhold::Filer))
-            g.elementer.append(laesElement(mappe + kSep + fil).element);
-        ud.append(g);
+        ud.append({gruppe, laesElementer(samlingsmappe + gruppe)});
     }
     return ud;
 }

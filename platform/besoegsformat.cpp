@@ -23,3 +23,17 @@ Besoegsformater besoegsformater(const QLocale &lokalitet) {
     const QString tid = lokalitet.timeFormat(QLocale::LongFormat);
     return {passerTi(lokalitet, dato) ? dato : kReservedato, begynderMedTimen(tid) ? tid : kReservetid};
 }
+
+QDate laesBesoegsdato(const QString &dato, const QLocale &lokalitet, const QString &format) {
+    for (const QString &f : {format, kReservedato}) {
+        if (f.isEmpty())
+            continue;
+        QDate d = lokalitet.toDate(dato, f);
+        // A two-digit year reads as the 1900s; no visit was recorded then.
+        if (d.isValid() && d.year() < 1970 && !f.contains(QStringLiteral("yyyy")))
+            d = d.addYears(100);
+        if (d.isValid())
+            return d;
+    }
+    return QDate::fromString(dato, Qt::ISODate);
+}

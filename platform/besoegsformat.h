@@ -2,6 +2,7 @@
 // The formats a visit's date and time are written with: the regional settings' own
 // where they fit the element file's fields, else fixed numeric ones.
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
@@ -18,3 +19,8 @@ inline const QString kReservetid = QStringLiteral("HH:mm:ss");
 // "dd-MM-yyyy"; its long time format when that begins with the hour, else "HH:mm:ss".
 // A date cut to 10 characters must keep its year, and a time cut to 5 its hour.
 Besoegsformater besoegsformater(const QLocale &lokalitet);
+
+// A visit date as an element file holds it, read back: in `format` of the locale, then in
+// "dd-MM-yyyy", then as ISO; invalid for text that is no date (an unused element's "Dato").
+// A two-digit year is taken as this century's.
+QDate laesBesoegsdato(const QString &dato, const QLocale &lokalitet, const QString &format);

@@ -19,17 +19,7 @@ const QCollator &danskOrden() {
 QDate Datolaeser::laes(const QString &dato) const {
     if (dato.isEmpty() || dato == kIngenDato)
         return {};
-    for (const QString &f : {format, kReservedato}) {
-        if (f.isEmpty())
-            continue;
-        QDate d = lokalitet.toDate(dato, f);
-        // A two-digit year reads as the 1900s; the program did not exist then.
-        if (d.isValid() && d.year() < 1970 && !f.contains(QStringLiteral("yyyy")))
-            d = d.addYears(100);
-        if (d.isValid())
-            return d;
-    }
-    return QDate::fromString(dato, Qt::ISODate);
+    return laesBesoegsdato(dato, lokalitet, format);
 }
 
 Soegepost lavSoegepost(const TWebRecord &element, const QString &gruppe, quint8 samling, bool lager,
