@@ -5,7 +5,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Debian packages the program, its build and its tests need.
 PACKAGES := cmake g++ make pkg-config ccache \
-            qt6-base-dev libqt6opengl6-dev libqt6svg6 fonts-dejavu-extra qt6-webengine-dev qt6-webchannel-dev libglib2.0-dev libxcb-damage0-dev \
+            qt6-base-dev libqt6opengl6-dev qt6-svg-dev fonts-dejavu-extra qt6-webengine-dev qt6-webchannel-dev libglib2.0-dev libxcb-damage0-dev \
             xvfb xauth openbox imagemagick trayer xdotool desktop-file-utils appstream man-db locales-all qt6-translations-l10n libgumbo-dev libqt6sql6-sqlite firefox-esr
 
 # For `make fuzz` only: clang with libFuzzer and the sanitizers' runtimes, and the

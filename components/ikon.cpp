@@ -1,44 +1,68 @@
 #include "components/ikon.h"
 
+#include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QSvgRenderer>
+
+#include <memory>
 
 namespace {
-class UdskudtIkon : public QIconEngine {
+// Draws the SVG itself rather than through the icon plugin: the main window's first
+// drawing needs no plugin search, and the file is read on the first drawing only.
+class SvgIkon : public QIconEngine {
 public:
-    explicit UdskudtIkon(QString sti) : m_sti(std::move(sti)) {}
+    explicit SvgIkon(QString sti) : m_sti(std::move(sti)) {}
 
     void paint(QPainter *maler, const QRect &rect, QIcon::Mode tilstand, QIcon::State s) override {
-        ikon().paint(maler, rect, Qt::AlignCenter, tilstand, s);
+        QSize pixels = rect.size();
+        if (maler->device())
+            pixels *= maler->device()->devicePixelRatio();
+        maler->drawPixmap(rect, pixmap(pixels, tilstand, s));
     }
-    QPixmap pixmap(const QSize &stoerrelse, QIcon::Mode tilstand, QIcon::State s) override {
-        return ikon().pixmap(stoerrelse, 1.0, tilstand, s);
+    // Asked in device pixels; QIcon sets the scale on what it gets.
+    QPixmap pixmap(const QSize &stoerrelse, QIcon::Mode tilstand, QIcon::State) override {
+        const QSize s = actualSize(stoerrelse, tilstand, QIcon::Off);
+        if (s.isEmpty())
+            return {};
+        QPixmap p(s);
+        p.fill(Qt::transparent);
+        QPainter maler(&p);
+        tegner().render(&maler);
+        maler.end();
+        // The other modes (disabled, selected) as the style draws them from the plain picture.
+        if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
+            QStyleOption opt(0);
+            opt.palette = QGuiApplication::palette();
+            const QPixmap lavet = QApplication::style()->generatedIconPixmap(tilstand, p, &opt);
+            if (!lavet.isNull())
+                return lavet;
+        }
+        return p;
     }
-    // Asked in device pixels at a scale: the picture is drawn sharp at that scale.
-    QPixmap scaledPixmap(const QSize &stoerrelse, QIcon::Mode tilstand, QIcon::State s, qreal skala) override {
-        return ikon().pixmap((QSizeF(stoerrelse) / skala).toSize(), skala, tilstand, s);
-    }
-    QSize actualSize(const QSize &stoerrelse, QIcon::Mode tilstand, QIcon::State s) override {
-        return ikon().actualSize(stoerrelse, tilstand, s);
-    }
-    QList<QSize> availableSizes(QIcon::Mode tilstand, QIcon::State s) override {
-        return ikon().availableSizes(tilstand, s);
+    QSize actualSize(const QSize &stoerrelse, QIcon::Mode, QIcon::State) override {
+        QSize s = tegner().defaultSize();
+        if (!s.isNull())
+            s.scale(stoerrelse, Qt::KeepAspectRatio);
+        return s;
     }
     bool isNull() override { return false; }
-    QString key() const override { return QStringLiteral("UdskudtIkon"); }
-    QIconEngine *clone() const override { return new UdskudtIkon(m_sti); }
+    QString key() const override { return QStringLiteral("SvgIkon"); }
+    QIconEngine *clone() const override { return new SvgIkon(m_sti); }
 
 private:
-    const QIcon &ikon() {
-        if (m_ikon.isNull())
-            m_ikon = QIcon(m_sti);
-        return m_ikon;
+    QSvgRenderer &tegner() {
+        if (!m_tegner)
+            m_tegner = std::make_unique<QSvgRenderer>(m_sti);
+        return *m_tegner;
     }
     QString m_sti;
-    QIcon m_ikon;
+    std::unique_ptr<QSvgRenderer> m_tegner;
 };
 } // namespace
 
 QIcon programikon(const char *navn) {
-    return QIcon(new UdskudtIkon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(navn))));
+    return QIcon(new SvgIkon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(navn))));
 }

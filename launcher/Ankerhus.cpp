@@ -25,9 +25,15 @@ Tboksform *boksform = nullptr;
 Tinfoformen *infoformen = nullptr;
 Turlform1 *urlform1 = nullptr;
 
+QString Miljoe::systemetsDataRod() { return QDir::homePath() + QStringLiteral("/Ankerhusmappe"); }
+
+QString Miljoe::brugermappe() const {
+    return dataRod + u'/' + (brugernavn.isEmpty() ? QStringLiteral("Bruger") : brugernavn);
+}
+
 Miljoe Miljoe::system() {
     Miljoe m;
-    m.dataRod = QDir::homePath() + QStringLiteral("/Ankerhusmappe");
+    m.dataRod = systemetsDataRod();
     m.brugernavn = systemetsBrugernavn();
     m.ur = [] { return QDateTime::currentDateTime(); };
     m.lokalitet = QLocale::system();

@@ -26,8 +26,13 @@ struct Miljoe {
     // Makes the information window's browser; empty for the web engine's own.
     std::function<class Browserflade *(QWidget *foraelder)> lavBrowser;
 
+    // The user's own folder under the data root ("Bruger" for a user without a name).
+    QString brugermappe() const;
+
     // The real machine: the home folder, the system's user, clock, formats and shell.
     static Miljoe system();
+    // The data root of the real machine; known before the application object exists.
+    static QString systemetsDataRod();
 };
 
 class Tmainform;

@@ -3,9 +3,11 @@
 #include "launcher/eneinstans.h"
 #include "launcher/eneinstanssted.h"
 #include "launcher/foerstetegning.h"
+#include "launcher/forhaandslaesning.h"
 #include "launcher/kommandolinje.h"
 #include "launcher/mainform.h"
 #include "launcher/signaler.h"
+#include "platform/filer.h"
 
 #include <QTimer>
 
@@ -20,6 +22,13 @@ int main(int argc, char **argv) {
     // program down with it; as root the sandbox protects nothing anyway.
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The first group's files are read while the program connects to the display.
+    {
+        Miljoe tidlig;
+        tidlig.dataRod = Miljoe::systemetsDataRod();
+        tidlig.brugernavn = systemetsBrugernavn();
+        forhaandslaesGruppe(startgruppensMappe(tidlig.brugermappe()));
+    }
     AnkerApplikation app(argc, argv);
     app.setApplicationName(QStringLiteral("Ankerhus"));
     // Lets the desktop match the windows to the installed menu entry and its icon.

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 class AdminFlade;
 class Indeksvagt;
@@ -50,7 +51,8 @@ public:
     // --- the data model ---
     void setMappe();
     void loadGruppefil();
-    void readWeb(const QString &folder);
+    // `forud`: the folder's elements when they were read already.
+    void readWeb(const QString &folder, std::optional<TWebArray> forud = std::nullopt);
     void ListenAdd();
     void GemWeb();
     void insertElement(const QString &aUrl, const QString &aNavn);

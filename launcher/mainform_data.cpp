@@ -4,6 +4,7 @@
 
 #include "components/dialoger.h"
 #include "launcher/flader.h"
+#include "launcher/forhaandslaesning.h"
 #include "platform/fejl.h"
 #include "platform/filer.h"
 #include "platform/mappelaesning.h"
@@ -79,15 +80,15 @@ void Tmainform::loadGruppefil() {
     Web.clear();
     WebNo = -1;
     WebAntal = 0;
-    if (gruppenavn.isEmpty())
-        return;
-    const QString mappe = gruppemappe(gruppenavn);
+    const QString mappe = gruppenavn.isEmpty() ? QString() : gruppemappe(gruppenavn);
+    // What was read ahead at start serves the first load only, whichever group it shows.
+    std::optional<TWebArray> forud = tagForhaandslaest(mappe);
     if (mappe.isEmpty() || !mappeFindes(mappe))
         return;
     gruppeDir = mappe;
     if (m_admin)
         m_admin->visValgtGruppe(gruppenavn);
-    readWeb(gruppeDir);
+    readWeb(gruppeDir, std::move(forud));
     m_nyeRaekker.reserve(WebAntal);
     // The rows go in as one batch: one layout pass for the whole group.
     Listen->setUpdatesEnabled(false);
@@ -103,11 +104,11 @@ void Tmainform::loadGruppefil() {
     indeksGruppe();
 }
 
-void Tmainform::readWeb(const QString &folder) {
+void Tmainform::readWeb(const QString &folder, std::optional<TWebArray> forud) {
     // Every file is an element, whatever its name: writes keep their temporary files
     // elsewhere. A damaged file gives its row with what could be read; the files after it
     // are still read, so one bad file never hides the rest of the group.
-    const TWebArray laest = laesElementer(folder);
+    const TWebArray laest = forud ? std::move(*forud) : laesElementer(folder);
     Web.append(laest);
     WebNo += laest.size();
     WebAntal += laest.size();

@@ -36,7 +36,7 @@ void Tmainform::makeOptdir() {
     setWindowTitle(QStringLiteral("Ankerhus: ") + brugernavn);
     const QString rod = m_miljoe.dataRod;
     strukturDir = rod + kSep + QStringLiteral("Struktur");
-    const QString brugermappe = rod + kSep + brugernavn;
+    const QString brugermappe = m_miljoe.brugermappe();
     programdir0 = brugermappe + kSep + QStringLiteral("Program");
     programdir1 = brugermappe + kSep + QStringLiteral("Programmer");
     if (!mappeFindes(brugermappe)) {

@@ -3,6 +3,7 @@
 #include "admin/boksform.h"
 #include "components/dialoger.h"
 #include "launcher/foerstetegning.h"
+#include "launcher/forhaandslaesning.h"
 #include "launcher/mainform.h"
 #include "platform/modalsvar.h"
 #include "platform/stil.h"
@@ -44,6 +45,9 @@ private slots:
     void storedPlacesOffScreen_fitTheScreenAndFilesKeepThem();
     void hiddenWindows_madeRightAfterMainWindowsFirstDrawing();
     void hiddenWindows_madeAnywayWhenMainWindowIsNeverDrawn();
+    void readAhead_sameGroupAsTheMainWindowShows_data();
+    void readAhead_sameGroupAsTheMainWindowShows();
+    void readAhead_givenOnceAndOnlyForItsFolder();
 };
 
 namespace {
@@ -351,6 +355,66 @@ void TstOpstart::hiddenWindows_madeAnywayWhenMainWindowIsNeverDrawn() {
     QVERIFY(!infoformen);
     QTRY_VERIFY(infoformen && urlform1 && editform && infform && spform);
     QVERIFY(!mainform->isVisible());
+}
+
+
+// The group read ahead at start is the one the main window then shows, and its list is
+// the folder's; the reading ahead is used up by that first showing.
+void TstOpstart::readAhead_sameGroupAsTheMainWindowShows_data() {
+    QTest::addColumn<QStringList>("linjer");
+    QTest::addColumn<QString>("gruppe"); // the folder shown, under the user's folder
+    QTest::newRow("web pages") << QStringList{"Sky", "120", "120", "595", "380", "Nyheder", "Sport", "Kontor", "0"}
+                               << "Program/Nyheder";
+    QTest::newRow("programs") << QStringList{"Sky", "120", "120", "595", "380", "Kontor", "Sport", "Kontor", "1"}
+                              << "Programmer/Kontor";
+    QTest::newRow("other case") << QStringList{"Sky", "120", "120", "595", "380", "nyheder", "", "", "0"}
+                                << "Program/Nyheder";
+    QTest::newRow("cut short after line 7") << QStringList{"Sky", "120", "120", "595", "380", "Nyheder", "Sport"}
+                                            << "Program/Sport";
+    QTest::newRow("cut short after line 6") << QStringList{"Sky", "120", "120", "595", "380", "Nyheder"} << "";
+    QTest::newRow("bad collection line") << QStringList{"Sky", "120", "120", "595", "380", "Nyheder", "Sport", "", "x"}
+                                         << "Program/Sport";
+    QTest::newRow("no such group") << QStringList{"Sky", "120", "120", "595", "380", "Findes ikke", "", "", "0"} << "";
+    QTest::newRow("name leads out") << QStringList{"Sky", "120", "120", "595", "380", "../Program", "", "", "0"} << "";
+}
+
+void TstOpstart::readAhead_sameGroupAsTheMainWindowShows() {
+    QFETCH(QStringList, linjer);
+    QFETCH(QString, gruppe);
+    Testmiljoe m;
+    opretVinduer(m.miljoe);
+    nedlaegVinduer();
+    skrivBytes(mainTxt(m), crlf(linjer));
+    const QString forud = startgruppensMappe(m.miljoe.brugermappe());
+    forhaandslaesGruppe(forud);
+    opretVinduer(m.miljoe);
+    mainform->show();
+    const QString vist = gruppe.isEmpty() ? QString() : m.bruger() + u'/' + gruppe;
+    QCOMPARE(QFileInfo(forud).isDir() ? forud : QString(), vist);
+    QCOMPARE(mainform->gruppeDir, vist);
+    QCOMPARE(mainform->Web, vist.isEmpty() ? TWebArray() : laesElementer(vist));
+    QCOMPARE(mainform->Listen->topLevelItemCount(), mainform->Web.size());
+    QVERIFY(!tagForhaandslaest(forud));
+}
+
+void TstOpstart::readAhead_givenOnceAndOnlyForItsFolder() {
+    Testmiljoe m;
+    opretVinduer(m.miljoe);
+    nedlaegVinduer();
+    const QString nyheder = m.bruger() + "/Program/Nyheder";
+    const QString sport = m.bruger() + "/Program/Sport";
+    forhaandslaesGruppe(nyheder);
+    const std::optional<TWebArray> laest = tagForhaandslaest(nyheder);
+    QVERIFY(laest);
+    QCOMPARE(*laest, laesElementer(nyheder));
+    QVERIFY(!laest->isEmpty());
+    QVERIFY(!tagForhaandslaest(nyheder));
+    // Asked for another folder, the reading ahead is dropped, not kept for later.
+    forhaandslaesGruppe(nyheder);
+    QVERIFY(!tagForhaandslaest(sport));
+    QVERIFY(!tagForhaandslaest(nyheder));
+    forhaandslaesGruppe(QString());
+    QVERIFY(!tagForhaandslaest(QString()));
 }
 
 QTEST_MAIN(TstOpstart)
