@@ -44,6 +44,8 @@ private slots:
     void storedPlacesOffScreen_fitTheScreenAndFilesKeepThem();
     void hiddenWindows_madeRightAfterMainWindowsFirstDrawing();
     void hiddenWindows_madeAnywayWhenMainWindowIsNeverDrawn();
+    void stepsForOneDrawing_allRunAfterItInOrder();
+    void stepOnlyAfterDrawing_waitsForTheDrawing();
 };
 
 namespace {
@@ -351,6 +353,31 @@ void TstOpstart::hiddenWindows_madeAnywayWhenMainWindowIsNeverDrawn() {
     QVERIFY(!infoformen);
     QTRY_VERIFY(infoformen && urlform1 && editform && infform && spform);
     QVERIFY(!mainform->isVisible());
+}
+
+void TstOpstart::stepsForOneDrawing_allRunAfterItInOrder() {
+    // The main window's own step and the program's: one drawing serves both.
+    QWidget vindue;
+    QStringList koert;
+    efterFoersteTegning(&vindue, [&] { koert << "foerste"; }, kKunEfterTegning);
+    efterFoersteTegning(&vindue, [&] {
+        QVERIFY(vindue.windowHandle()->isExposed());
+        koert << "anden";
+    }, 60000);
+    vindue.show();
+    QTRY_COMPARE(koert, (QStringList{"foerste", "anden"}));
+}
+
+void TstOpstart::stepOnlyAfterDrawing_waitsForTheDrawing() {
+    QWidget vindue;
+    bool andenKoert = false, tegnetKoert = false;
+    efterFoersteTegning(&vindue, [&] { tegnetKoert = true; }, kKunEfterTegning);
+    efterFoersteTegning(&vindue, [&] { andenKoert = true; }, 20);
+    QTRY_VERIFY(andenKoert); // its time ran out; the other has none
+    QTest::qWait(200);
+    QVERIFY(!tegnetKoert);
+    vindue.show();
+    QTRY_VERIFY(tegnetKoert);
 }
 
 QTEST_MAIN(TstOpstart)
