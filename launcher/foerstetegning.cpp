@@ -64,7 +64,8 @@ private:
 
     // A step whose time ran out before the drawing.
     void koerEt(int nr) {
-        const auto it = std::find_if(m_trin.begin(), m_trin.end(), [nr](const Trin &t) { return t.nr == nr; });
+        const auto it =
+            std::find_if(m_trin.begin(), m_trin.end(), [nr](const Trin &t) { return t.nr == nr; });
         if (it == m_trin.end())
             return;
         const std::function<void()> trin = std::move(it->koer);

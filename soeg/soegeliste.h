@@ -21,7 +21,8 @@ public:
 
     // Post i's folded name, address and group, a line each.
     QStringView foldet(qsizetype i) const {
-        return QStringView(m_tekst).sliced(m_start[size_t(i)], m_start[size_t(i) + 1] - m_start[size_t(i)]);
+        return QStringView(m_tekst).sliced(m_start[size_t(i)],
+                                           m_start[size_t(i) + 1] - m_start[size_t(i)]);
     }
 
 private:
