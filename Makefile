@@ -49,8 +49,10 @@ test-sanitizer: deps
 	cmake --build $(SANITIZER_BUILD) -j$(JOBS)
 	cd $(SANITIZER_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# FIGURES="find load" runs only those groups of figures (their names' first word).
+FIGURES ?=
 bench: build
-	./$(BUILD)/bench/ankerhus-bench
+	./$(BUILD)/bench/ankerhus-bench $(FIGURES)
 
 # Pictures of every window in the styles Sky and Carbon, in $(SKAERMBILLEDER)/<style>/;
 # SCALE=2 gives those of a screen with twice the pixels per point, in a folder of their own.

@@ -1,6 +1,8 @@
 // Benchmarks: each figure is a ratio against a baseline measured in the same run, the
 // median of at least seven runs after a warm-up, alternated. Prints one line per figure.
 // The machine's other load shows in every figure: compare runs on a quiet machine.
+// Arguments name the groups of figures to run, by their names' first word ("find" runs
+// find_index and find_keystroke); without any, all of them run.
 
 #include "bogmaerker/htmlbogmaerker.h"
 #include "bogmaerker/import.h"
@@ -209,12 +211,29 @@ void startfigurer(const QString &binmappe) {
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString binmappe = QCoreApplication::applicationDirPath();
-    startfigurer(binmappe);
-    {
+    // Only the figure groups named, by the first word of their figures' names; none: all.
+    const QStringList grupper{QStringLiteral("startup"), QStringLiteral("find"),   QStringLiteral("load"),
+                              QStringLiteral("launch"),  QStringLiteral("search"), QStringLiteral("tree"),
+                              QStringLiteral("bookmark")};
+    const QStringList valgte = app.arguments().mid(1);
+    for (const QString &g : valgte) {
+        if (!grupper.contains(g)) {
+            std::fprintf(stderr, "ankerhus-bench: no figure group \"%s\"; the groups: %s\n", qPrintable(g),
+                         qPrintable(grupper.join(u' ')));
+            return 2;
+        }
+    }
+    auto med = [&](const char *gruppe) { return valgte.isEmpty() || valgte.contains(QLatin1String(gruppe)); };
+
+    if (med("startup"))
+        startfigurer(QCoreApplication::applicationDirPath());
+    if (med("find")) {
         QTemporaryDir findrod;
         findfigurer(findrod.path());
     }
+    // The rest measure the program's windows.
+    if (!med("load") && !med("launch") && !med("search") && !med("tree") && !med("bookmark"))
+        return 0;
 
     QTemporaryDir d;
     Modalsvar::testtilstand(true); // no box may wait for a user here
@@ -231,178 +250,189 @@ int main(int argc, char **argv) {
     lavGruppe(program + QStringLiteral("Stor"), 5000);
     lavGruppe(program + QStringLiteral("Lille"), 500);
 
-    auto indlaes = [&](const QString &gruppe) {
-        return [&, gruppe] {
-            mainform->gruppenavn = gruppe;
-            return tid([] { mainform->loadGruppefil(); });
+    if (med("load")) {
+        auto indlaes = [&](const QString &gruppe) {
+            return [&, gruppe] {
+                mainform->gruppenavn = gruppe;
+                return tid([] { mainform->loadGruppefil(); });
+            };
         };
-    };
-    const auto stor = maal(indlaes(QStringLiteral("Stor")), [&] { return laesAlle(program + QStringLiteral("Stor")); });
-    linje("load_group", stor.first / stor.second, 3.0);
-    // Per element, the large group against the small one loaded ten times: each sample
-    // then holds 5,000 elements, and the two alternate, so the machine's load weighs alike.
-    const auto lille = indlaes(QStringLiteral("Lille"));
-    const auto skala = maal(indlaes(QStringLiteral("Stor")), [&] {
-        double ns = 0;
-        for (int i = 0; i < 10; ++i)
-            ns += lille();
-        return ns;
-    });
-    linje("load_scaling", skala.first / skala.second, 1.3);
-
-    mainform->gruppenavn = QStringLiteral("Lille");
-    mainform->loadGruppefil();
-    const QString seksLinjer = d.path() + QStringLiteral("/seks.txt");
-    const auto brug = maal([] { return tid([] { mainform->registrerBrug(7); }); },
-                           [&] {
-                               return tid([&] {
-                                   QSaveFile f(seksLinjer);
-                                   f.open(QIODevice::WriteOnly);
-                                   f.write(element(7));
-                                   f.commit();
-                               });
-                           });
-    linje("launch", brug.first / brug.second, 1.5);
-
-    // 2,000 pages of about 20 KB; the word stands in one page in ten.
-    const QString sider = d.path() + QStringLiteral("/sider");
-    QByteArray fyld;
-    while (fyld.size() < 20000)
-        fyld += "Ankerhus gemmer grupper og elementer i små tekstfiler under hjemmemappen. ";
-    QStringList filer;
-    for (int i = 0; i < 2000; ++i) {
-        const QString sti = sider + QStringLiteral("/side%1.html").arg(i, 4, 10, QLatin1Char('0'));
-        skriv(sti, "<html><body><p>" + fyld + (i % 10 == 0 ? "Fyrtårn" : "fyrtaarnet") + "</p></body></html>");
-        filer << sti;
-    }
-    infoformen->Mappe = sider;
-    const auto soeg = maal([] { return tid([] { infoformen->FindTekst(QStringLiteral("fyrtårn")); }); },
-                           [&] {
-                               return tid([&] {
-                                   QProcess grep;
-                                   grep.start(QStringLiteral("grep"),
-                                              QStringList{QStringLiteral("-l"), QStringLiteral("-i"), QStringLiteral("-w"),
-                                                          QStringLiteral("-F"), QStringLiteral("--"),
-                                                          QStringLiteral("fyrtårn")} + filer);
-                                   grep.waitForFinished(60000);
-                               });
-                           });
-    linje("search", soeg.first / soeg.second, 1.5);
-
-    // A tree of 10,000 nodes: 100 roots of 99 children each.
-    const QString trae = d.path() + QStringLiteral("/trae/");
-    QStringList struktur, data;
-    for (int r = 0; r < 100; ++r) {
-        struktur << QStringLiteral("Emne %1").arg(r);
-        data << QStringLiteral("0Emne %1").arg(r);
-        for (int b = 0; b < 99; ++b) {
-            struktur << QStringLiteral("\tSide %1-%2").arg(r).arg(b);
-            data << QStringLiteral("0Side %1-%2").arg(r).arg(b);
-        }
-    }
-    QDir().mkpath(trae);
-    skrivLinjer(trae + QStringLiteral("struktur.txt"), struktur);
-    skrivLinjer(trae + QStringLiteral("data.txt"), data);
-    TStruktur t;
-    t.setDataOn(true);
-    t.setStrukturfile(trae + QStringLiteral("struktur.txt"));
-    t.setDatafile(trae + QStringLiteral("data.txt"));
-    t.setInfomappe(trae);
-    // The floor for a tree of widget items: a plain QTreeWidget refilled with the same
-    // nodes, from the names in memory.
-    QTreeWidget gulv;
-    const auto hent = maal([&] { return tid([&] { t.HentStruktur(); }); },
-                           [&] {
-                               return tid([&] {
-                                   gulv.clear();
-                                   QList<QTreeWidgetItem *> roedder;
-                                   for (const QString &s : std::as_const(struktur)) {
-                                       if (!s.startsWith(u'\t'))
-                                           roedder << new QTreeWidgetItem(QStringList{s});
-                                       else
-                                           new QTreeWidgetItem(roedder.last(), QStringList{s.mid(1)});
-                                   }
-                                   gulv.addTopLevelItems(roedder);
-                               });
-                           });
-    linje("tree_load", hent.first / hent.second, 1.5);
-
-    const QString sidste = QStringLiteral("Side 99-98");
-    constexpr int gentag = 200;
-    const auto slaa = maal([&] {
-        return tid([&] {
-            for (int i = 0; i < gentag; ++i) {
-                t.clearSelection();
-                t.getNodeTekst(sidste);
-            }
+        const auto stor =
+            maal(indlaes(QStringLiteral("Stor")), [&] { return laesAlle(program + QStringLiteral("Stor")); });
+        linje("load_group", stor.first / stor.second, 3.0);
+        // Per element, the large group against the small one loaded ten times: each sample
+        // then holds 5,000 elements, and the two alternate, so the machine's load weighs alike.
+        const auto lille = indlaes(QStringLiteral("Lille"));
+        const auto skala = maal(indlaes(QStringLiteral("Stor")), [&] {
+            double ns = 0;
+            for (int i = 0; i < 10; ++i)
+                ns += lille();
+            return ns;
         });
-    },
-                           [&] {
-                               return tid([&] {
-                                   int fundet = 0;
-                                   for (int i = 0; i < gentag; ++i)
-                                       for (const QString &s : std::as_const(struktur))
-                                           fundet += (s == sidste);
-                                   if (fundet < 0)
-                                       std::puts("");
-                               });
-                           });
-    linje("tree_lookup", slaa.first / slaa.second, 3.0);
+        linje("load_scaling", skala.first / skala.second, 1.3);
 
-    // Importing 10,000 bookmarks in 100 folders from an HTML file, against writing the same
-    // 10,000 element files in 100 folders with the program's own safe write.
-    const QString bogmaerkefil = d.path() + QStringLiteral("/bogmaerker.html");
-    {
-        QByteArray b = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"
-                       "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n<DL><p>\n";
-        for (int g = 0; g < 100; ++g) {
-            b += "<DT><H3>Mappe " + QByteArray::number(g) + "</H3>\n<DL><p>\n";
-            for (int i = 0; i < 100; ++i) {
-                const QByteArray nr = QByteArray::number(g * 100 + i);
-                b += "<DT><A HREF=\"https://www.eksempel.dk/side/" + nr +
-                     "\" ADD_DATE=\"1700000000\" LAST_VISIT=\"1700003600\">Side " + nr + "</A>\n";
-            }
-            b += "</DL><p>\n";
-        }
-        skriv(bogmaerkefil, b + "</DL><p>\n");
     }
-    int runde = 0;
-    const auto import = maal(
-        [&] {
-            const QString samling = d.path() + QStringLiteral("/import%1/").arg(runde);
-            QDir().mkpath(samling);
-            const double t = tid([&] {
-                const Bogmaerkelaesning l = laesBogmaerkeHtmlFil(bogmaerkefil);
-                const Importplan plan = planlaegImport(l.samling, laesEksisterendeGrupper(samling), m.lokalitet,
-                                                       m.datoFormat, m.tidFormat);
-                if (udfoerImport(samling, plan, samling + QStringLiteral("fortryd.txt")).elementer != 10000)
-                    qFatal("the import did not write 10000 elements");
-            });
-            QDir(samling).removeRecursively();
-            return t;
-        },
-        [&] {
-            const QString samling = d.path() + QStringLiteral("/skriv%1/").arg(runde++);
-            const double t = tid([&] {
-                for (int g = 0; g < 100; ++g) {
-                    const QString mappe = samling + QStringLiteral("Mappe %1").arg(g);
-                    QDir().mkpath(mappe);
-                    for (int i = 0; i < 100; ++i) {
-                        TWebRecord e;
-                        e.Url = QStringLiteral("https://www.eksempel.dk/side/%1").arg(g * 100 + i);
-                        e.Navn = QStringLiteral("Side %1").arg(g * 100 + i);
-                        e.dato = kIngenDato;
-                        e.klokken = kIngenKlokke;
-                        e.filnavn = mappe + QStringLiteral("/%1.txt").arg(e.Navn);
-                        skrivLinjer(e.filnavn, elementLinjer(e));
-                    }
+    if (med("launch")) {
+        mainform->gruppenavn = QStringLiteral("Lille");
+        mainform->loadGruppefil();
+        const QString seksLinjer = d.path() + QStringLiteral("/seks.txt");
+        const auto brug = maal([] { return tid([] { mainform->registrerBrug(7); }); },
+                               [&] {
+                                   return tid([&] {
+                                       QSaveFile f(seksLinjer);
+                                       f.open(QIODevice::WriteOnly);
+                                       f.write(element(7));
+                                       f.commit();
+                                   });
+                               });
+        linje("launch", brug.first / brug.second, 1.5);
+
+    }
+    if (med("search")) {
+        // 2,000 pages of about 20 KB; the word stands in one page in ten.
+        const QString sider = d.path() + QStringLiteral("/sider");
+        QByteArray fyld;
+        while (fyld.size() < 20000)
+            fyld += "Ankerhus gemmer grupper og elementer i små tekstfiler under hjemmemappen. ";
+        QStringList filer;
+        for (int i = 0; i < 2000; ++i) {
+            const QString sti = sider + QStringLiteral("/side%1.html").arg(i, 4, 10, QLatin1Char('0'));
+            skriv(sti, "<html><body><p>" + fyld + (i % 10 == 0 ? "Fyrtårn" : "fyrtaarnet") + "</p></body></html>");
+            filer << sti;
+        }
+        infoformen->Mappe = sider;
+        const auto soeg = maal([] { return tid([] { infoformen->FindTekst(QStringLiteral("fyrtårn")); }); },
+                               [&] {
+                                   return tid([&] {
+                                       QProcess grep;
+                                       grep.start(QStringLiteral("grep"),
+                                                  QStringList{QStringLiteral("-l"), QStringLiteral("-i"), QStringLiteral("-w"),
+                                                              QStringLiteral("-F"), QStringLiteral("--"),
+                                                              QStringLiteral("fyrtårn")} + filer);
+                                       grep.waitForFinished(60000);
+                                   });
+                               });
+        linje("search", soeg.first / soeg.second, 1.5);
+
+    }
+    if (med("tree")) {
+        // A tree of 10,000 nodes: 100 roots of 99 children each.
+        const QString trae = d.path() + QStringLiteral("/trae/");
+        QStringList struktur, data;
+        for (int r = 0; r < 100; ++r) {
+            struktur << QStringLiteral("Emne %1").arg(r);
+            data << QStringLiteral("0Emne %1").arg(r);
+            for (int b = 0; b < 99; ++b) {
+                struktur << QStringLiteral("\tSide %1-%2").arg(r).arg(b);
+                data << QStringLiteral("0Side %1-%2").arg(r).arg(b);
+            }
+        }
+        QDir().mkpath(trae);
+        skrivLinjer(trae + QStringLiteral("struktur.txt"), struktur);
+        skrivLinjer(trae + QStringLiteral("data.txt"), data);
+        TStruktur t;
+        t.setDataOn(true);
+        t.setStrukturfile(trae + QStringLiteral("struktur.txt"));
+        t.setDatafile(trae + QStringLiteral("data.txt"));
+        t.setInfomappe(trae);
+        // The floor for a tree of widget items: a plain QTreeWidget refilled with the same
+        // nodes, from the names in memory.
+        QTreeWidget gulv;
+        const auto hent = maal([&] { return tid([&] { t.HentStruktur(); }); },
+                               [&] {
+                                   return tid([&] {
+                                       gulv.clear();
+                                       QList<QTreeWidgetItem *> roedder;
+                                       for (const QString &s : std::as_const(struktur)) {
+                                           if (!s.startsWith(u'\t'))
+                                               roedder << new QTreeWidgetItem(QStringList{s});
+                                           else
+                                               new QTreeWidgetItem(roedder.last(), QStringList{s.mid(1)});
+                                       }
+                                       gulv.addTopLevelItems(roedder);
+                                   });
+                               });
+        linje("tree_load", hent.first / hent.second, 1.5);
+
+        const QString sidste = QStringLiteral("Side 99-98");
+        constexpr int gentag = 200;
+        const auto slaa = maal([&] {
+            return tid([&] {
+                for (int i = 0; i < gentag; ++i) {
+                    t.clearSelection();
+                    t.getNodeTekst(sidste);
                 }
             });
-            QDir(samling).removeRecursively();
-            return t;
-        });
-    linje("bookmark_import", import.first / import.second, 1.5);
+        },
+                               [&] {
+                                   return tid([&] {
+                                       int fundet = 0;
+                                       for (int i = 0; i < gentag; ++i)
+                                           for (const QString &s : std::as_const(struktur))
+                                               fundet += (s == sidste);
+                                       if (fundet < 0)
+                                           std::puts("");
+                                   });
+                               });
+        linje("tree_lookup", slaa.first / slaa.second, 3.0);
 
+    }
+    if (med("bookmark")) {
+        // Importing 10,000 bookmarks in 100 folders from an HTML file, against writing the same
+        // 10,000 element files in 100 folders with the program's own safe write.
+        const QString bogmaerkefil = d.path() + QStringLiteral("/bogmaerker.html");
+        {
+            QByteArray b = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"
+                           "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n<DL><p>\n";
+            for (int g = 0; g < 100; ++g) {
+                b += "<DT><H3>Mappe " + QByteArray::number(g) + "</H3>\n<DL><p>\n";
+                for (int i = 0; i < 100; ++i) {
+                    const QByteArray nr = QByteArray::number(g * 100 + i);
+                    b += "<DT><A HREF=\"https://www.eksempel.dk/side/" + nr +
+                         "\" ADD_DATE=\"1700000000\" LAST_VISIT=\"1700003600\">Side " + nr + "</A>\n";
+                }
+                b += "</DL><p>\n";
+            }
+            skriv(bogmaerkefil, b + "</DL><p>\n");
+        }
+        int runde = 0;
+        const auto import = maal(
+            [&] {
+                const QString samling = d.path() + QStringLiteral("/import%1/").arg(runde);
+                QDir().mkpath(samling);
+                const double t = tid([&] {
+                    const Bogmaerkelaesning l = laesBogmaerkeHtmlFil(bogmaerkefil);
+                    const Importplan plan = planlaegImport(l.samling, laesEksisterendeGrupper(samling), m.lokalitet,
+                                                           m.datoFormat, m.tidFormat);
+                    if (udfoerImport(samling, plan, samling + QStringLiteral("fortryd.txt")).elementer != 10000)
+                        qFatal("the import did not write 10000 elements");
+                });
+                QDir(samling).removeRecursively();
+                return t;
+            },
+            [&] {
+                const QString samling = d.path() + QStringLiteral("/skriv%1/").arg(runde++);
+                const double t = tid([&] {
+                    for (int g = 0; g < 100; ++g) {
+                        const QString mappe = samling + QStringLiteral("Mappe %1").arg(g);
+                        QDir().mkpath(mappe);
+                        for (int i = 0; i < 100; ++i) {
+                            TWebRecord e;
+                            e.Url = QStringLiteral("https://www.eksempel.dk/side/%1").arg(g * 100 + i);
+                            e.Navn = QStringLiteral("Side %1").arg(g * 100 + i);
+                            e.dato = kIngenDato;
+                            e.klokken = kIngenKlokke;
+                            e.filnavn = mappe + QStringLiteral("/%1.txt").arg(e.Navn);
+                            skrivLinjer(e.filnavn, elementLinjer(e));
+                        }
+                    }
+                });
+                QDir(samling).removeRecursively();
+                return t;
+            });
+        linje("bookmark_import", import.first / import.second, 1.5);
+
+    }
     nedlaegVinduer();
     return 0;
 }

@@ -99,10 +99,3 @@ std::optional<Anmodning> fortolkAnmodning(const QByteArray &linje, QString *grun
     fejl(grund, QStringLiteral("ukendt anmodning \"%1\"").arg(QString::fromLatin1(l->art)));
     return std::nullopt;
 }
-
-Anmodning anmodningFraArgumenter(const QStringList &argumenter) {
-    const qsizetype i = argumenter.indexOf(QStringLiteral("--find"));
-    if (i < 0)
-        return {};
-    return {Anmodning::Art::Find, argumenter.mid(i + 1).join(u' ').trimmed()};
-}

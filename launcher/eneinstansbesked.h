@@ -7,7 +7,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 // The longest line either side accepts, its newline included.
@@ -36,10 +35,6 @@ struct Anmodning {
     Art art = Art::Vis;
     QString argument;
 };
-
-// What the command line asks for: "--find" with the words after it as the find window's
-// text; anything else only the main window.
-Anmodning anmodningFraArgumenter(const QStringList &argumenter);
 
 QByteArray kodAnmodning(const Anmodning &anmodning);
 // A request line without its newline; an unknown art, or an argument where the art takes

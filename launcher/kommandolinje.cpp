@@ -70,8 +70,17 @@ Kommandolinje fortolkKommandolinje(const QStringList &argumenter) {
     } else if (p.isSet(eksporter)) {
         k.art = Kommandolinje::Art::Eksporter;
         k.argument = QFileInfo(p.value(eksporter)).absoluteFilePath();
+    } else if (p.isSet(find)) {
+        k.art = Kommandolinje::Art::Find;
+        k.argument = p.positionalArguments().join(u' ').trimmed();
     }
     return k;
+}
+
+Anmodning anmodningFra(const Kommandolinje &k) {
+    if (k.art == Kommandolinje::Art::Find)
+        return {Anmodning::Art::Find, k.argument};
+    return {};
 }
 
 bool udenVinduer(int argc, char **argv) {

@@ -36,7 +36,8 @@ int main(int argc, char **argv) {
     app.setQuitOnLastWindowClosed(false);
     indlaesQtsDanskeTekster();
 
-    if (const Kommandolinje k = fortolkKommandolinje(app.arguments()); k.slut)
+    const Kommandolinje k = fortolkKommandolinje(app.arguments());
+    if (k.slut)
         return *k.slut;
     const Miljoe miljoe = Miljoe::system();
     QString fejl, note;
@@ -46,7 +47,7 @@ int main(int argc, char **argv) {
     if (sti.isEmpty())
         eneinstansMeld(QStringLiteral("ingen privat mappe til kanalen (%1); starter uden vagt").arg(fejl));
     Eneinstans eneinstans(sti);
-    const Anmodning anmodning = anmodningFraArgumenter(app.arguments().mid(1));
+    const Anmodning anmodning = anmodningFra(k);
     if (!eneinstans.overtag(anmodning))
         return 0;
 

@@ -11,6 +11,7 @@
 #include "components/navngiv.h"
 #include "components/tastaturvalg.h"
 #include "components/tilgaengelighed.h"
+#include "launcher/foerstetegning.h"
 #include "platform/fejl.h"
 #include "soeg/indeksvagt.h"
 #include "soeg/soegeindeks.h"
@@ -55,6 +56,11 @@ QLabel *overskrift(QWidget *ejer, const char *navn, const QString &tekst) {
 Tmainform::Tmainform(const Miljoe &miljoe) : m_miljoe(miljoe) {
     setObjectName(QStringLiteral("mainform"));
     bygVindue();
+    // The index is built once the window is on the screen, never before it, and after
+    // whatever else waits for that drawing.
+    efterFoersteTegning(
+        this, [this] { QTimer::singleShot(0, this, [this] { medFejlrapport([this] { bygIndeks(); }); }); },
+        kKunEfterTegning);
 }
 
 Tmainform::~Tmainform() {
@@ -206,15 +212,6 @@ void Tmainform::visGruppeliste(const QStringList &grupper) {
 
 void Tmainform::visGruppenavn() {
     gruppenavnLabel->setText(gruppenavn.isEmpty() ? QStringLiteral("Valgt gruppe") : gruppenavn);
-}
-
-void Tmainform::paintEvent(QPaintEvent *e) {
-    QMainWindow::paintEvent(e);
-    if (!m_malet) {
-        // The index is built once the window is on the screen, never before it.
-        m_malet = true;
-        QTimer::singleShot(0, this, [this] { medFejlrapport([this] { bygIndeks(); }); });
-    }
 }
 
 void Tmainform::showEvent(QShowEvent *e) {

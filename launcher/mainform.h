@@ -178,7 +178,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void paintEvent(QPaintEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void changeEvent(QEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
@@ -209,5 +208,4 @@ private:
     QList<QTreeWidgetItem *> m_nyeRaekker; // rows made by ListenAdd, put in as one batch
     std::unique_ptr<Soegeindeks> m_indeks;
     Indeksvagt *m_indeksvagt = nullptr;
-    bool m_malet = false; // painted once: the index may be built
 };

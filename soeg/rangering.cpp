@@ -2,11 +2,9 @@
 
 #include "soeg/foldning.h"
 
-#include <QStringMatcher>
-
 #include <algorithm>
 
-Navnerang navnerang(const QString &navn, const QString &q) {
+Navnerang navnerang(QStringView navn, QStringView q) {
     if (q.isEmpty())
         return Navnerang::Andet;
     if (navn.startsWith(q))
@@ -64,35 +62,53 @@ bool foer(const Kandidat &a, const Kandidat &b) {
         return g < 0;
     return a.post->element.kilde < b.post->element.kilde;
 }
+
+// Whether the word stands in the text. The words are a few letters and the texts a line
+// or three: a plain pass for the first letter, the rest compared where it stands, beats
+// any search that prepares tables first.
+bool indeholder(QStringView tekst, QStringView ord) {
+    const qsizetype sidste = tekst.size() - ord.size();
+    if (ord.isEmpty() || sidste < 0)
+        return ord.isEmpty();
+    const QChar *t = tekst.data();
+    const QChar foerste = ord.front();
+    const QStringView rest = ord.sliced(1);
+    for (qsizetype i = 0; i <= sidste; ++i)
+        if (t[i] == foerste && std::equal(rest.begin(), rest.end(), t + i + 1))
+            return true;
+    return false;
+}
 } // namespace
 
-QList<Soegepost> findTraeffere(const QList<Soegepost> &poster, const QString &forespoergsel,
-                               const QDate &idag, qsizetype hoejst) {
+QList<Soegepost> findTraeffere(const Soegeliste &poster, const QString &forespoergsel, const QDate &idag,
+                               qsizetype hoejst) {
     const QStringList ord = foldedeOrd(forespoergsel);
     if (ord.isEmpty() || hoejst <= 0)
         return {};
     const QString q = ord.join(u' ');
-    // The words' skip tables are made once for the whole pass.
-    std::vector<QStringMatcher> soegere;
-    for (const QString &o : ord)
-        soegere.emplace_back(o, Qt::CaseSensitive);
-    std::vector<Kandidat> kandidater;
-    for (const Soegepost &p : poster) {
-        bool alle = true;
-        for (const QStringMatcher &o : soegere) {
-            if (o.indexIn(p.foldetAlt) < 0) {
-                alle = false;
-                break;
-            }
+    // Only the best so far are kept, in a heap with the worst of them on top: a match
+    // that does not beat that one costs a comparison and no more.
+    std::vector<Kandidat> bedste;
+    bedste.reserve(size_t(std::min(hoejst, poster.size())));
+    for (qsizetype i = 0; i < poster.size(); ++i) {
+        const QStringView tekst = poster.foldet(i);
+        if (!std::all_of(ord.begin(), ord.end(), [&](const QString &o) { return indeholder(tekst, o); }))
+            continue;
+        const Soegepost &p = poster.at(i);
+        const Kandidat k{&p, int(navnerang(tekst.first(p.foldetNavn.size()), q)), frecency(p, idag)};
+        if (qsizetype(bedste.size()) < hoejst) {
+            bedste.push_back(k);
+            std::push_heap(bedste.begin(), bedste.end(), foer);
+        } else if (foer(k, bedste.front())) {
+            std::pop_heap(bedste.begin(), bedste.end(), foer);
+            bedste.back() = k;
+            std::push_heap(bedste.begin(), bedste.end(), foer);
         }
-        if (alle)
-            kandidater.push_back({&p, int(navnerang(p.foldetNavn, q)), frecency(p, idag)});
     }
-    const auto slut = kandidater.begin() + std::min<qsizetype>(hoejst, qsizetype(kandidater.size()));
-    std::partial_sort(kandidater.begin(), slut, kandidater.end(), foer);
+    std::sort_heap(bedste.begin(), bedste.end(), foer);
     QList<Soegepost> ud;
-    ud.reserve(slut - kandidater.begin());
-    for (auto it = kandidater.begin(); it != slut; ++it)
-        ud.append(*it->post);
+    ud.reserve(qsizetype(bedste.size()));
+    for (const Kandidat &k : bedste)
+        ud.append(*k.post);
     return ud;
 }

@@ -147,11 +147,12 @@ qsizetype Soegeindeks::find(quint8 samling, const QString &mappe) const {
     return -1;
 }
 
-const QList<Soegepost> &Soegeindeks::poster() const {
+const Soegeliste &Soegeindeks::poster() const {
     if (!m_alleGyldig) {
-        m_alle.clear();
+        QList<Soegepost> alle;
         for (const Gruppe &g : m_grupper)
-            m_alle.append(g.poster);
+            alle.append(g.poster);
+        m_alle = Soegeliste(std::move(alle));
         m_alleGyldig = true;
     }
     return m_alle;

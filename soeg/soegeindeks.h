@@ -3,6 +3,7 @@
 // by typing. Built from the files one group folder at a time; each change re-reads only
 // what it touched.
 
+#include "soeg/soegeliste.h"
 #include "soeg/soegepost.h"
 
 #include <QHash>
@@ -31,7 +32,7 @@ public:
     bool laesMappe(const QString &mappe);
 
     // All posts, group after group.
-    const QList<Soegepost> &poster() const;
+    const Soegeliste &poster() const;
     // The collection folders and every group folder that exists.
     QStringList mapper() const;
     // The element files read, for a watch on edits in place.
@@ -57,6 +58,6 @@ private:
     Datolaeser m_datoer;
     mutable QHash<QString, QDate> m_kendteDatoer; // the dates read so far, by their text
     QList<Gruppe> m_grupper;
-    mutable QList<Soegepost> m_alle;
+    mutable Soegeliste m_alle;
     mutable bool m_alleGyldig = false;
 };

@@ -18,7 +18,7 @@ struct Soegepost {
     QDate sidstBrugt;   // invalid when never used or the date cannot be read
 
     QString foldetNavn;
-    QString foldetAlt; // name, address and group name, folded, a line each
+    QString foldetAlt; // name, address and group name, folded, a line each: the name first
     std::optional<QCollatorSortKey> navnenoegle; // Danish order, case ignored
 };
 

@@ -48,6 +48,8 @@ private slots:
     void readAhead_sameGroupAsTheMainWindowShows_data();
     void readAhead_sameGroupAsTheMainWindowShows();
     void readAhead_givenOnceAndOnlyForItsFolder();
+    void stepsForOneDrawing_allRunAfterItInOrder();
+    void stepOnlyAfterDrawing_waitsForTheDrawing();
 };
 
 namespace {
@@ -415,6 +417,29 @@ void TstOpstart::readAhead_givenOnceAndOnlyForItsFolder() {
     QVERIFY(!tagForhaandslaest(nyheder));
     forhaandslaesGruppe(QString());
     QVERIFY(!tagForhaandslaest(QString()));
+void TstOpstart::stepsForOneDrawing_allRunAfterItInOrder() {
+    // The main window's own step and the program's: one drawing serves both.
+    QWidget vindue;
+    QStringList koert;
+    efterFoersteTegning(&vindue, [&] { koert << "foerste"; }, kKunEfterTegning);
+    efterFoersteTegning(&vindue, [&] {
+        QVERIFY(vindue.windowHandle()->isExposed());
+        koert << "anden";
+    }, 60000);
+    vindue.show();
+    QTRY_COMPARE(koert, (QStringList{"foerste", "anden"}));
+}
+
+void TstOpstart::stepOnlyAfterDrawing_waitsForTheDrawing() {
+    QWidget vindue;
+    bool andenKoert = false, tegnetKoert = false;
+    efterFoersteTegning(&vindue, [&] { tegnetKoert = true; }, kKunEfterTegning);
+    efterFoersteTegning(&vindue, [&] { andenKoert = true; }, 20);
+    QTRY_VERIFY(andenKoert); // its time ran out; the other has none
+    QTest::qWait(200);
+    QVERIFY(!tegnetKoert);
+    vindue.show();
+    QTRY_VERIFY(tegnetKoert);
 }
 
 QTEST_MAIN(TstOpstart)

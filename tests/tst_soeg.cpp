@@ -85,6 +85,7 @@ private slots:
     void query_firstHit();
     void tiesWithoutUse_inDanishOrder();
     void hits_stopAtLimit_bestKept();
+    void hits_limitKeepsTheHeadOfTheWholeOrder();
     void dates_readInLocaleThenFixedFormat();
     void index_bothCollectionsWithStoreOnlyListedGroups();
     void index_programChanges_reReadOnlyWhatChanged();
@@ -156,6 +157,11 @@ void TstSoeg::query_firstHit_data() {
     QTest::newRow("one word missing") << blandet << "mad xyz" << "" << "" << 0;
     QTest::newRow("blanks only") << blandet << "   " << "" << "" << 0;
     QTest::newRow("store marked") << blandet << "skak" << "Skak" << "Spil (lager)" << 1;
+    // Each post's texts are searched alone: the end of one and the start of the next
+    // make no word.
+    const QList<Soegepost> to{post("Ab", "x", "G"), post("Cd", "y", "H")};
+    QTest::newRow("no word across two posts") << to << "gcd" << "" << "" << 0;
+    QTest::newRow("last letter of the last post") << to << "h" << "Cd" << "H" << 1;
 
     // Rank before frecency: a name that begins with the query beats one with a word
     // that does, which beats any other hit, however often those were used.
@@ -222,6 +228,23 @@ void TstSoeg::hits_stopAtLimit_bestKept() {
     for (qsizetype i = 1; i < t.size(); ++i)
         QVERIFY(frecency(t.at(i - 1), kIdag) >= frecency(t.at(i), kIdag));
     QCOMPARE(findTraeffere(poster, "side", kIdag, 3).size(), 3);
+}
+
+void TstSoeg::hits_limitKeepsTheHeadOfTheWholeOrder() {
+    // All three ranks and many ties, in no order: the best few are the same posts in the
+    // same order as the head of the whole list.
+    QList<Soegepost> poster;
+    for (int i = 0; i < 300; ++i) {
+        const int n = (i * 37) % 300;
+        const QString navn = n % 3 == 0 ? QStringLiteral("Side %1").arg(n)
+                             : n % 3 == 1 ? QStringLiteral("Min side %1").arg(n)
+                                          : QStringLiteral("Forside %1").arg(n);
+        poster << post(navn, "u", "G", n % 4, n % 120);
+    }
+    const QStringList alle = navne(findTraeffere(poster, "side", kIdag, 1000));
+    QCOMPARE(alle.size(), 300);
+    for (const qsizetype hoejst : {1, 7, 50, 299})
+        QCOMPARE(navne(findTraeffere(poster, "side", kIdag, hoejst)), alle.mid(0, hoejst));
 }
 
 void TstSoeg::dates_readInLocaleThenFixedFormat() {
