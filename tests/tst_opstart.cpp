@@ -417,6 +417,8 @@ void TstOpstart::readAhead_givenOnceAndOnlyForItsFolder() {
     QVERIFY(!tagForhaandslaest(nyheder));
     forhaandslaesGruppe(QString());
     QVERIFY(!tagForhaandslaest(QString()));
+}
+
 void TstOpstart::stepsForOneDrawing_allRunAfterItInOrder() {
     // The main window's own step and the program's: one drawing serves both.
     QWidget vindue;
