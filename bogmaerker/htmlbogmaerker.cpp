@@ -6,6 +6,7 @@
 
 #include <gumbo.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csetjmp>
 #include <cstdlib>
@@ -181,6 +182,31 @@ void samlBogmaerker(const GumboNode *rod, Bogmaerkesamling &s) {
 
 constexpr int kParseSekunder = 15;
 
+// Deeper than any browser nests its folders. The parser's time grows with the square of
+// the depth, so a deeper file is refused at once instead of when the time runs out.
+constexpr int kDybesteMappe = 1000;
+
+// The deepest nesting of <DL> lists, counted from the tags alone; a stray closing tag
+// closes nothing.
+int listedybde(const QByteArray &html) {
+    const auto bogstavEllerTal = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    };
+    int dybde = 0, dybest = 0;
+    for (qsizetype i = html.indexOf('<'); i >= 0; i = html.indexOf('<', i + 1)) {
+        const bool slut = i + 1 < html.size() && html.at(i + 1) == '/';
+        const qsizetype t = i + 1 + (slut ? 1 : 0);
+        if (t + 1 >= html.size() || (html.at(t) | 0x20) != 'd' || (html.at(t + 1) | 0x20) != 'l' ||
+            (t + 2 < html.size() && bogstavEllerTal(html.at(t + 2))))
+            continue;
+        dybde = slut ? std::max(0, dybde - 1) : dybde + 1;
+        dybest = std::max(dybest, dybde);
+    }
+    return dybest;
+}
+
+QString forDybTekst() { return QStringLiteral("Filen er for dybt indlejret eller for stor til at blive læst."); }
+
 QString forStorTekst() {
     return QStringLiteral("Filen er for stor til at være en bogmærkefil (over %1 MB).")
         .arg(kStoersteBogmaerkefil / (1024 * 1024));
@@ -199,6 +225,11 @@ Bogmaerkelaesning laesBogmaerkeHtml(const QByteArray &bytes) {
     if (!afkoder.isValid())
         afkoder = QStringDecoder(QStringDecoder::Utf8);
     const QByteArray utf8 = QString(afkoder.decode(bytes)).toUtf8();
+    // The file's own list, and folders within it.
+    if (listedybde(utf8) > 1 + kDybesteMappe) {
+        r.fejl = forDybTekst();
+        return r;
+    }
 
     Arena arena;
     arena.graense = std::size_t(256) * 1024 * 1024 + std::size_t(utf8.size()) * 8;
@@ -207,7 +238,7 @@ Bogmaerkelaesning laesBogmaerkeHtml(const QByteArray &bytes) {
     GumboOutput *ud = laesMedGraense(&arena, utf8.constData(), std::size_t(utf8.size()));
     if (!ud) {
         frigivAlt(arena);
-        r.fejl = QStringLiteral("Filen er for dybt indlejret eller for stor til at blive læst.");
+        r.fejl = forDybTekst();
         return r;
     }
     samlBogmaerker(ud->root, r.samling);

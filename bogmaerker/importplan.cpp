@@ -3,6 +3,7 @@
 #include "platform/adresse.h"
 #include "platform/navne.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QUrl>
@@ -90,6 +91,8 @@ QString springgrundTekst(Springgrund grund) {
         return QStringLiteral("adressen indeholder kontroltegn eller ugyldige tegn");
     case Springgrund::SammeAdresse:
         return QStringLiteral("adressen findes allerede i gruppen");
+    case Springgrund::ForLang:
+        return QStringLiteral("adressen er for lang");
     }
     return {};
 }
@@ -118,6 +121,7 @@ Importplan planlaegImport(const Bogmaerkesamling &samling, const QList<Eksistere
         int index = -1;              // into plan.grupper, once an element goes there
         QString navn;                // the stored spelling
         bool ny = true;
+        bool listes = true;
         QSet<QString> navne;         // element names in use, case-blind
         QSet<QString> adresser;      // addresses in use
         QHash<QString, int> naesteNr; // the next " (n)" to try for a name
@@ -127,9 +131,15 @@ Importplan planlaegImport(const Bogmaerkesamling &samling, const QList<Eksistere
         Maal &m = maal[noegle(g.navn)];
         m.navn = g.navn;
         m.ny = false;
+        m.listes = m.listes && !g.listet;
         for (const TWebRecord &e : g.elementer) {
             m.navne.insert(noegle(e.Navn));
             m.adresser.insert(e.Url);
+            // A file's name is taken even when its second line says another, or the
+            // file is damaged: a new element of that name would find the file there.
+            const QString fil = QFileInfo(e.kilde).fileName();
+            if (fil.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+                m.navne.insert(noegle(fil.chopped(4)));
         }
     }
 
@@ -142,6 +152,10 @@ Importplan planlaegImport(const Bogmaerkesamling &samling, const QList<Eksistere
         const QString adresse = b.adresse.trimmed();
         if (!tilladtArt(adresse) || !gyldigAdresse(adresse)) {
             ++plan.sprunget[int(Springgrund::Adresseart)];
+            continue;
+        }
+        if (adresse.size() > kMaksAdresse) {
+            ++plan.sprunget[int(Springgrund::ForLang)];
             continue;
         }
         const int mappe = (b.mappe >= 0 && b.mappe < samling.mapper.size()) ? b.mappe : 0;
@@ -168,7 +182,7 @@ Importplan planlaegImport(const Bogmaerkesamling &samling, const QList<Eksistere
         }
         if (m.index < 0) {
             m.index = int(plan.grupper.size());
-            plan.grupper.append({m.navn, m.ny});
+            plan.grupper.append({m.navn, m.ny, m.listes});
         }
         m.navne.insert(noegle(navn));
         m.adresser.insert(adresse);
