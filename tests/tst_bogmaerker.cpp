@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString kData = QStringLiteral(ANKERHUS_TESTDATA "/bogmaerker/");
@@ -156,7 +158,7 @@ private slots:
     void chromium_hostileInputs_data();
     void chromium_hostileInputs();
     void firefox_readsCopyWithWal_liveFileUntouched_tagsAndLoopsLeftOut();
-    void firefox_notADatabase_givesReason();
+    void firefox_notADatabaseOrNoPlainFile_givesReasonAtOnce();
     void profiler_foundInEveryPlace();
     void plan_mapping_data();
     void plan_mapping();
@@ -376,7 +378,7 @@ void TstBogmaerker::firefox_readsCopyWithWal_liveFileUntouched_tagsAndLoopsLeftO
     QCOMPARE(QDir(mappe.path()).entryList(QDir::Files), filerFoer);
 }
 
-void TstBogmaerker::firefox_notADatabase_givesReason() {
+void TstBogmaerker::firefox_notADatabaseOrNoPlainFile_givesReasonAtOnce() {
     QTemporaryDir mappe;
     const QString sti = mappe.filePath(QStringLiteral("places.sqlite"));
     skrivBytes(sti, QByteArray("SQLite format 3\0 but nothing more", 34));
@@ -386,6 +388,24 @@ void TstBogmaerker::firefox_notADatabase_givesReason() {
     const Bogmaerkelaesning mangler = laesFirefoxPlaces(mappe.filePath(QStringLiteral("findes-ikke")));
     QVERIFY(!mangler.ok);
     QVERIFY(mangler.fejl.contains(QStringLiteral("kopieres")));
+
+    // A pipe in place of the database or of its -wal file, and a -wal that never ends:
+    // no copy waits for a writer or runs without end.
+    QTemporaryDir andre;
+    Placesfil places(andre.path(), false);
+    QVERIFY(places.lavet);
+    const QString db = places.sti;
+    const QString roer = andre.filePath(QStringLiteral("roer.sqlite"));
+    QCOMPARE(mkfifo(QFile::encodeName(roer).constData(), 0600), 0);
+    QElapsedTimer ur;
+    ur.start();
+    QVERIFY(laesFirefoxPlaces(roer).fejl.contains(QStringLiteral("kopieres")));
+    QCOMPARE(mkfifo(QFile::encodeName(db + QStringLiteral("-wal")).constData(), 0600), 0);
+    QVERIFY(laesFirefoxPlaces(db).fejl.contains(QStringLiteral("-wal")));
+    QVERIFY(QFile::remove(db + QStringLiteral("-wal")));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), db + QStringLiteral("-wal")));
+    QVERIFY(laesFirefoxPlaces(db).fejl.contains(QStringLiteral("-wal")));
+    QVERIFY(ur.elapsed() < 5000);
 }
 
 void TstBogmaerker::profiler_foundInEveryPlace() {
