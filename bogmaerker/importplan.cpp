@@ -29,6 +29,13 @@ bool tilladtArt(const QString &adresse) {
     return art == u"http" || art == u"https" || art == u"ftp" || art == u"file";
 }
 
+// The collection's own list files share the folder with the group folders: a group of
+// such a name could never get its folder.
+bool listefilnavn(const QString &navn) {
+    return navn.compare(QStringLiteral("webgruppe.txt"), Qt::CaseInsensitive) == 0 ||
+           navn.compare(QStringLiteral("webLager.txt"), Qt::CaseInsensitive) == 0;
+}
+
 // A name good enough to stand as a file name and to read: the name check's, and at
 // least three characters as the main window asks of a typed name.
 bool brugbartNavn(const QString &navn) { return gyldigtNytNavn(navn) && navn.size() >= 3; }
@@ -114,7 +121,7 @@ Importplan planlaegImport(const Bogmaerkesamling &samling, const QList<Eksistere
             navn = gruppenavne.at(m.foraelder);
         else
             navn = rensNavn(gruppenavne.at(m.foraelder) + QStringLiteral(" - ") + egen);
-        gruppenavne[i] = gyldigtNytNavn(navn) ? navn : kImportgruppe;
+        gruppenavne[i] = gyldigtNytNavn(navn) && !listefilnavn(navn) ? navn : kImportgruppe;
     }
 
     struct Maal {

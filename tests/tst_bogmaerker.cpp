@@ -519,6 +519,13 @@ void TstBogmaerker::plan_mapping_data() {
         << QStringList{} << QStringList{QStringLiteral("Importeret*")}
         << QStringList{QStringLiteral("Importeret|Fin|https://ok.example/")}
         << QList<int>{0, 3, 0, 0};
+    QTest::newRow("a folder named like a list file goes to Importeret")
+        << QByteArray("<DT><H3>WEBGRUPPE.TXT</H3><DL><p><DT><A HREF=\"https://a.example/\">Liste</A></DL>"
+                      "<DT><H3>webLager.txt</H3><DL><p><DT><A HREF=\"https://b.example/\">Lager</A></DL>")
+        << QStringList{} << QStringList{QStringLiteral("Importeret*")}
+        << QStringList{QStringLiteral("Importeret|Liste|https://a.example/"),
+                       QStringLiteral("Importeret|Lager|https://b.example/")}
+        << QList<int>{0, 0, 0, 0};
     // A file whose second line says another name, and a damaged one, still hold their
     // file names: an element of that name would find the file taken.
     QTest::newRow("names of files whose line 2 differs or is missing are taken")
