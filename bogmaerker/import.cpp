@@ -13,6 +13,23 @@ namespace {
 
 const QString kPostHoved = QStringLiteral("ankerhus-bogmaerkeimport 1");
 
+// The record of a large import is larger than any list the program keeps, so it has a
+// limit of its own; an import whose record would pass it is refused before anything is
+// written, so every import that is made can be taken back.
+constexpr qint64 kStoerstePost = 256LL * 1024 * 1024;
+
+Tekstlinjer laesPost(const QString &sti) {
+    Tekstlinjer t;
+    QFile f(sti);
+    // Only a plain file: a pipe would hold the open, a device never ends.
+    if (!QFileInfo(sti).isFile() || !f.open(QIODevice::ReadOnly))
+        return t;
+    const QByteArray bytes = f.read(kStoerstePost + 1);
+    if (bytes.size() > kStoerstePost || f.error() != QFileDevice::NoError)
+        return t;
+    return afkodLinjer(bytes);
+}
+
 struct Liste {
     QString sti;
     QStringList linjer;
@@ -81,7 +98,12 @@ Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan
             post << QStringLiteral("L\t") + g.navn; // a folder that was in no list
     for (const Planelement &e : plan.elementer)
         post << QStringLiteral("E\t%1\t%2\t%3").arg(plan.grupper.at(e.gruppe).navn, e.element.Navn, e.element.Url);
-    if (const Skriveresultat s = skrivLinjer(fortrydSti, post, Kodning::Utf8); !s.ok) {
+    const QByteArray postBytes = kodLinjer(post, Kodning::Utf8);
+    if (postBytes.size() > kStoerstePost) {
+        r.fejl = QStringLiteral("Importen er for stor til at kunne fortrydes. Vælg færre mapper.");
+        return r;
+    }
+    if (const Skriveresultat s = skrivHelFil(fortrydSti, postBytes); !s.ok) {
         r.fejl = QStringLiteral("Importen kunne ikke gemmes til fortrydelse: %1").arg(s.fejl);
         return r;
     }
@@ -132,7 +154,7 @@ Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan
 
 Fortrydresultat fortrydImport(const QString &fortrydSti) {
     Fortrydresultat r;
-    const Tekstlinjer t = laesLinjer(fortrydSti);
+    const Tekstlinjer t = laesPost(fortrydSti);
     if (!t.ok || t.linjer.size() < 2 || t.linjer.at(0) != kPostHoved) {
         r.fejl = QStringLiteral("Der er ingen import at fortryde.");
         return r;

@@ -11,6 +11,7 @@
 #include "bogmaerker/profiler.h"
 #include "platform/besoegsformat.h"
 #include "platform/navne.h"
+#include "platform/tekstfil.h"
 #include "testhjaelp.h"
 
 #include <QCryptographicHash>
@@ -167,6 +168,7 @@ private slots:
     void import_writesGroupsElementsAndList_undoRemovesOnlyWhatItMade();
     void import_unreadableGroupList_writesNothing();
     void import_listedWithoutFolder_folderWithoutList_undoRestoresBoth();
+    void import_recordLargerThanAnyList_canBeUndone();
     void import_stopped_leavesWholeListedFiles_undoTakesThem();
     void eksport_readsBackWithEveryFolderLinkAndDate();
     void eksport_lastUseReadBackInEveryLocale_data();
@@ -731,6 +733,28 @@ void TstBogmaerker::import_listedWithoutFolder_folderWithoutList_undoRestoresBot
     QVERIFY(f.filer(QStringLiteral("Importeret")).isEmpty());
     QVERIFY(QFileInfo(f.samling + QStringLiteral("Sport")).isDir());
     QVERIFY(f.filer(QStringLiteral("Sport")).isEmpty());
+}
+
+// Long addresses make a record larger than any list the program reads: the undo still
+// reads it.
+void TstBogmaerker::import_recordLargerThanAnyList_canBeUndone() {
+    Samlingsfixtur f;
+    Importplan plan;
+    plan.grupper.append({QStringLiteral("Lang"), true, true});
+    for (const char *navn : {"Et", "To"}) {
+        Planelement e;
+        e.element = {QStringLiteral("https://a.example/") + QString(9 * 1024 * 1024, u'x') + QLatin1String(navn),
+                     QLatin1String(navn), kIngenDato, kIngenKlokke, 0, {}, {}};
+        plan.elementer.append(e);
+    }
+    const Importresultat r = udfoerImport(f.samling, plan, f.fortryd);
+    QVERIFY2(r.fejl.isEmpty(), qPrintable(r.fejl));
+    QVERIFY(QFileInfo(f.fortryd).size() > kStoersteTekstfil);
+    const Fortrydresultat u = fortrydImport(f.fortryd);
+    QVERIFY2(u.fejl.isEmpty(), qPrintable(u.fejl));
+    QCOMPARE(u.elementer, 2);
+    QCOMPARE(u.grupper, 1);
+    QVERIFY(!QFileInfo::exists(f.samling + QStringLiteral("Lang")));
 }
 
 void TstBogmaerker::import_stopped_leavesWholeListedFiles_undoTakesThem() {
