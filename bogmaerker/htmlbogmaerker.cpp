@@ -90,9 +90,16 @@ GumboOutput *laesMedGraense(Arena *a, const char *data, std::size_t n) {
     return gumbo_parse_with_options(&valg, data, n);
 }
 
+// The parser's UTF-8 as it is: a U+FEFF at the start of a text is a character of the
+// title there, not a byte-order mark to drop.
+QString fraUtf8(const char *tekst) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(QByteArrayView(tekst));
+}
+
 QString attribut(const GumboElement &e, const char *navn) {
     const GumboAttribute *a = gumbo_get_attribute(&e.attributes, navn);
-    return a ? QString::fromUtf8(a->value) : QString();
+    return a ? fraUtf8(a->value) : QString();
 }
 
 // Seconds since 1970 as the format writes them; anything else is no date.
@@ -114,7 +121,7 @@ QString tekstIndhold(const GumboNode *node) {
         stak.pop_back();
         if (n->type == GUMBO_NODE_TEXT || n->type == GUMBO_NODE_WHITESPACE ||
             n->type == GUMBO_NODE_CDATA) {
-            tekst += QString::fromUtf8(n->v.text.text);
+            tekst += fraUtf8(n->v.text.text);
             continue;
         }
         if (n->type != GUMBO_NODE_ELEMENT)

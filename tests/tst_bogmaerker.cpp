@@ -230,6 +230,9 @@ void TstBogmaerker::html_hostileInputs_data() {
     QTest::newRow("broken UTF-8 becomes replacement characters")
         << html("<DT><A HREF=\"https://a.example/\">ok\xff\xfe</A>") << true
         << QStringList{QStringLiteral("|ok\uFFFD\uFFFD|https://a.example/")};
+    QTest::newRow("U+FEFF starting a title or an address is a character, no mark")
+        << html("<DT><A HREF=\"\xEF\xBB\xBFhttps://a.example/\">\xEF\xBB\xBFx</A>") << true
+        << QStringList{QStringLiteral("|\uFEFFx|\uFEFFhttps://a.example/")};
     QTest::newRow("Windows-1252 by its META line")
         << QByteArray("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"
                       "<DL><p><DT><A HREF=\"https://a.example/\">bl\xe5\x62\xe6r</A></DL>")
