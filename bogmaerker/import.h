@@ -32,5 +32,6 @@ struct Fortrydresultat {
 
 // Removes the elements the last import made that still hold the address and name it gave
 // them, then the groups it made that are empty after that, from their folder and the
-// group list (a folder it only listed leaves the list and stays); anything the user has added or changed since stays. The record goes too.
+// group list (a folder it only put in the list leaves the list and stays); anything the
+// user has added or changed since stays. The record goes too.
 Fortrydresultat fortrydImport(const QString &fortrydSti);

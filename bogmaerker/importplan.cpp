@@ -14,6 +14,13 @@ namespace {
 
 bool kontroltegn(QChar c) { return c.category() == QChar::Other_Control; }
 
+// Noncharacters (U+FDD0 to U+FDEF, and the last two code points of every plane) are no
+// text: the bookmarks file cannot carry them, an exported one comes back as another.
+bool harIkketegn(QStringView tekst) {
+    const QList<uint> tegn = tekst.toUcs4();
+    return std::any_of(tegn.cbegin(), tegn.cend(), [](uint c) { return QChar::isNonCharacter(c); });
+}
+
 bool erLinjeskift(QChar c) {
     return c == u'\n' || c == u'\r' || c == u'\t' || c == QChar(0x2028) || c == QChar(0x2029) ||
            c == QChar(0x85) || c == u'\v' || c == u'\f';
@@ -61,11 +68,14 @@ QString rensNavn(const QString &titel) {
         const QChar c = titel.at(i);
         // A surrogate pair stays whole; half of one is no character and goes.
         if (c.isHighSurrogate() && i + 1 < titel.size() && titel.at(i + 1).isLowSurrogate()) {
-            ud += c;
-            ud += titel.at(++i);
+            const QChar lav = titel.at(++i);
+            if (!QChar::isNonCharacter(QChar::surrogateToUcs4(c, lav))) {
+                ud += c;
+                ud += lav;
+            }
             continue;
         }
-        if (c.isSurrogate())
+        if (c.isSurrogate() || QChar::isNonCharacter(c.unicode()))
             continue;
         if (erLinjeskift(c))
             ud += u' ';
@@ -152,7 +162,8 @@ Importplan planlaegImport(const Bogmaerkesamling &samling, const QList<Eksistere
 
     for (const Bogmaerke &b : samling.links) {
         // Half a surrogate pair could not be written as it is: the file would hold another address.
-        if (std::any_of(b.adresse.begin(), b.adresse.end(), kontroltegn) || !QStringView(b.adresse).isValidUtf16()) {
+        if (std::any_of(b.adresse.begin(), b.adresse.end(), kontroltegn) || !QStringView(b.adresse).isValidUtf16() ||
+            harIkketegn(b.adresse)) {
             ++plan.sprunget[int(Springgrund::Kontroltegn)];
             continue;
         }

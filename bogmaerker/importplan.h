@@ -19,7 +19,7 @@ struct Eksisterendegruppe {
 
 enum class Springgrund {
     Adresseart,   // not http, https, ftp or file (javascript:, place:, data:, none)
-    Kontroltegn,  // a control character, or half a surrogate pair, in the address
+    Kontroltegn,  // a control character, half a surrogate pair or a noncharacter in the address
     SammeAdresse, // the group already holds this address
     ForLang,      // longer than an entry field holds: it could not be shown or opened whole
 };
@@ -50,9 +50,9 @@ inline constexpr int kMaksNavnBytes = 200;
 // is clicked, and the cut one opened or saved.
 inline constexpr int kMaksAdresse = 32767;
 
-// A title as a name: line breaks become blanks, other control characters and halves of
-// surrogate pairs go, "/" and "\"
-// become "-", runs of blanks become one, and the result is cut to kMaksNavnBytes in UTF-8.
+// A title as a name: line breaks become blanks, other control characters, halves of
+// surrogate pairs and noncharacters go, "/" and "\" become "-", runs of blanks become
+// one, and the result is cut to kMaksNavnBytes in UTF-8.
 QString rensNavn(const QString &titel);
 
 // The whole mapping; `datoFormat` and `tidFormat` write a last visit as a launch does.

@@ -616,14 +616,21 @@ void TstBogmaerker::plan_controlCharactersAndLongNames() {
     // An emoji (a surrogate pair) standing where the cut falls.
     s.links.append({dybere, QString(199, u'x') + QString::fromUtf8("\xF0\x9F\x98\x80"),
                     QStringLiteral("https://c.example/"), {}, {}, 0});
+    // Noncharacters, which a bookmarks file cannot carry: gone from a name, and an
+    // address holding one skipped.
+    s.links.append({dybere, QStringLiteral("n\uFFFFo\uFDD0n") + QString::fromUcs4(U"\U0001FFFE"),
+                    QStringLiteral("https://d.example/"), {}, {}, 0});
+    s.links.append({dybere, QStringLiteral("Ikketegn"), QStringLiteral("https://e.example/\uFFFE"), {}, {}, 0});
     const Importplan p = planlaegImport(s, {}, QLocale::c(), kReservedato, kReservetid);
+    QCOMPARE(p.sprunget[int(Springgrund::Kontroltegn)], 1);
     QCOMPARE(p.grupper.size(), 1);
     QVERIFY(p.grupper.at(0).navn.toUtf8().size() <= kMaksNavnBytes);
     QVERIFY(gyldigtNytNavn(p.grupper.at(0).navn));
-    QCOMPARE(p.elementer.size(), 3);
+    QCOMPARE(p.elementer.size(), 4);
     QCOMPARE(p.elementer.at(0).element.Navn, QStringLiteral("abc d\u200b"));
     QCOMPARE(p.elementer.at(1).element.Navn, QString(100, QChar(0x00e6)));
     QCOMPARE(p.elementer.at(2).element.Navn, QString(199, u'x'));
+    QCOMPARE(p.elementer.at(3).element.Navn, QStringLiteral("non"));
     for (const Planelement &x : p.elementer)
         QVERIFY(x.element.Navn.toUtf8().size() <= kMaksNavnBytes);
 }
