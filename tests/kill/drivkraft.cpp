@@ -51,7 +51,7 @@ public:
     }
 
     void skridt() {
-        const int valg = tal(20);
+        const int valg = tal(21);
         // An error the operation raises goes to the one report, as in the program.
         medFejlrapport([&] {
             if (valg < 8)
@@ -62,7 +62,7 @@ public:
                 indsaet();
             else if (valg < 18)
                 gemLager();
-            else if (valg < 19)
+            else if (valg < 20)
                 luk();
             else if (tal(3) == 0)
                 fortryd();
