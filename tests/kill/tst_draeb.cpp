@@ -198,7 +198,8 @@ QString TstDraeb::kontrollerFortrydpost(const QString &sti, const Testmiljoe &m)
         return QStringLiteral("ukendt hoved: ") + t.linjer.mid(0, 2).join(u'|');
     for (const QString &linje : t.linjer.mid(2)) {
         const QStringList d = linje.split(u'\t');
-        const bool gruppe = d.size() == 2 && d.at(0) == u"G" && m_importgrupper.contains(d.at(1));
+        // G: a group the import makes; L: its folder, left unlisted by a kill, put in the list.
+        const bool gruppe = d.size() == 2 && (d.at(0) == u"G" || d.at(0) == u"L") && m_importgrupper.contains(d.at(1));
         const auto e = d.size() == 4 ? m_import.constFind(d.at(3)) : m_import.cend();
         const bool element = e != m_import.cend() && d.at(0) == u"E" &&
                              d.at(1) == m_importgrupper.at(e->gruppe) && d.at(2).startsWith(e->element.Navn);
