@@ -91,12 +91,16 @@ Bogmaerkelaesning laesFirefoxPlaces(const QString &placesSti) {
     Bogmaerkelaesning r;
     QTemporaryDir kopi;
     const QString maal = kopi.filePath(QStringLiteral("places.sqlite"));
-    if (!kopi.isValid() || !QFile::copy(placesSti, maal)) {
+    // Only plain files are copied: a pipe would hold the copy forever, a device never ends.
+    if (!kopi.isValid() || !QFileInfo(placesSti).isFile() || !QFile::copy(placesSti, maal)) {
         r.fejl = QStringLiteral("Firefox' bogmærker \"%1\" kunne ikke kopieres.").arg(placesSti);
         return r;
     }
     const QString wal = placesSti + QStringLiteral("-wal");
-    if (QFileInfo::exists(wal) && !QFile::copy(wal, maal + QStringLiteral("-wal"))) {
+    const QFileInfo walInfo(wal);
+    // Without its -wal the database would read as it was before Firefox' latest changes.
+    if ((walInfo.exists() || walInfo.isSymLink()) &&
+        (!walInfo.isFile() || !QFile::copy(wal, maal + QStringLiteral("-wal")))) {
         r.fejl = QStringLiteral("Firefox' bogmærker \"%1\" kunne ikke kopieres.").arg(wal);
         return r;
     }

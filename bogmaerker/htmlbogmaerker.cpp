@@ -6,6 +6,7 @@
 
 #include <gumbo.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csetjmp>
 #include <cstdlib>
@@ -89,9 +90,16 @@ GumboOutput *laesMedGraense(Arena *a, const char *data, std::size_t n) {
     return gumbo_parse_with_options(&valg, data, n);
 }
 
+// The parser's UTF-8 as it is: a U+FEFF at the start of a text is a character of the
+// title there, not a byte-order mark to drop.
+QString fraUtf8(const char *tekst) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(QByteArrayView(tekst));
+}
+
 QString attribut(const GumboElement &e, const char *navn) {
     const GumboAttribute *a = gumbo_get_attribute(&e.attributes, navn);
-    return a ? QString::fromUtf8(a->value) : QString();
+    return a ? fraUtf8(a->value) : QString();
 }
 
 // Seconds since 1970 as the format writes them; anything else is no date.
@@ -113,7 +121,7 @@ QString tekstIndhold(const GumboNode *node) {
         stak.pop_back();
         if (n->type == GUMBO_NODE_TEXT || n->type == GUMBO_NODE_WHITESPACE ||
             n->type == GUMBO_NODE_CDATA) {
-            tekst += QString::fromUtf8(n->v.text.text);
+            tekst += fraUtf8(n->v.text.text);
             continue;
         }
         if (n->type != GUMBO_NODE_ELEMENT)
@@ -181,6 +189,31 @@ void samlBogmaerker(const GumboNode *rod, Bogmaerkesamling &s) {
 
 constexpr int kParseSekunder = 15;
 
+// Deeper than any browser nests its folders. The parser's time grows with the square of
+// the depth, so a deeper file is refused at once instead of when the time runs out.
+constexpr int kDybesteMappe = 1000;
+
+// The deepest nesting of <DL> lists, counted from the tags alone; a stray closing tag
+// closes nothing.
+int listedybde(const QByteArray &html) {
+    const auto bogstavEllerTal = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    };
+    int dybde = 0, dybest = 0;
+    for (qsizetype i = html.indexOf('<'); i >= 0; i = html.indexOf('<', i + 1)) {
+        const bool slut = i + 1 < html.size() && html.at(i + 1) == '/';
+        const qsizetype t = i + 1 + (slut ? 1 : 0);
+        if (t + 1 >= html.size() || (html.at(t) | 0x20) != 'd' || (html.at(t + 1) | 0x20) != 'l' ||
+            (t + 2 < html.size() && bogstavEllerTal(html.at(t + 2))))
+            continue;
+        dybde = slut ? std::max(0, dybde - 1) : dybde + 1;
+        dybest = std::max(dybest, dybde);
+    }
+    return dybest;
+}
+
+QString forDybTekst() { return QStringLiteral("Filen er for dybt indlejret eller for stor til at blive læst."); }
+
 QString forStorTekst() {
     return QStringLiteral("Filen er for stor til at være en bogmærkefil (over %1 MB).")
         .arg(kStoersteBogmaerkefil / (1024 * 1024));
@@ -199,6 +232,11 @@ Bogmaerkelaesning laesBogmaerkeHtml(const QByteArray &bytes) {
     if (!afkoder.isValid())
         afkoder = QStringDecoder(QStringDecoder::Utf8);
     const QByteArray utf8 = QString(afkoder.decode(bytes)).toUtf8();
+    // The file's own list, and folders within it.
+    if (listedybde(utf8) > 1 + kDybesteMappe) {
+        r.fejl = forDybTekst();
+        return r;
+    }
 
     Arena arena;
     arena.graense = std::size_t(256) * 1024 * 1024 + std::size_t(utf8.size()) * 8;
@@ -207,7 +245,7 @@ Bogmaerkelaesning laesBogmaerkeHtml(const QByteArray &bytes) {
     GumboOutput *ud = laesMedGraense(&arena, utf8.constData(), std::size_t(utf8.size()));
     if (!ud) {
         frigivAlt(arena);
-        r.fejl = QStringLiteral("Filen er for dybt indlejret eller for stor til at blive læst.");
+        r.fejl = forDybTekst();
         return r;
     }
     samlBogmaerker(ud->root, r.samling);

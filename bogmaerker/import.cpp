@@ -7,9 +7,28 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 const QString kPostHoved = QStringLiteral("ankerhus-bogmaerkeimport 1");
+
+// The record of a large import is larger than any list the program keeps, so it has a
+// limit of its own; an import whose record would pass it is refused before anything is
+// written, so every import that is made can be taken back.
+constexpr qint64 kStoerstePost = 256LL * 1024 * 1024;
+
+Tekstlinjer laesPost(const QString &sti) {
+    Tekstlinjer t;
+    QFile f(sti);
+    // Only a plain file: a pipe would hold the open, a device never ends.
+    if (!QFileInfo(sti).isFile() || !f.open(QIODevice::ReadOnly))
+        return t;
+    const QByteArray bytes = f.read(kStoerstePost + 1);
+    if (bytes.size() > kStoerstePost || f.error() != QFileDevice::NoError)
+        return t;
+    return afkodLinjer(bytes);
+}
 
 struct Liste {
     QString sti;
@@ -43,9 +62,18 @@ bool listet(const QStringList &linjer, const QString &navn) {
 } // namespace
 
 QList<Eksisterendegruppe> laesEksisterendeGrupper(const QString &samlingsmappe) {
+    QStringList listede = laesListe(gruppeliste(samlingsmappe)).linjer;
+    listede += laesListe(lagerliste(samlingsmappe)).linjer;
     QList<Eksisterendegruppe> ud;
-    for (const QString &gruppe : listMappe(samlingsmappe, Indhold::Mapper)) {
-        ud.append({gruppe, laesElementer(samlingsmappe + gruppe)});
+    for (const QString &gruppe : listMappe(samlingsmappe, Indhold::Mapper))
+        ud.append({gruppe, laesElementer(samlingsmappe + gruppe), listet(listede, gruppe)});
+    // A listed group whose folder is missing is still the user's: merged into, never made anew.
+    for (const QString &gruppe : std::as_const(listede)) {
+        const bool kendt = std::any_of(ud.cbegin(), ud.cend(), [&](const Eksisterendegruppe &g) {
+            return g.navn.compare(gruppe, Qt::CaseInsensitive) == 0;
+        });
+        if (!kendt && gyldigtNavn(gruppe))
+            ud.append({gruppe, {}, true});
     }
     return ud;
 }
@@ -53,6 +81,9 @@ QList<Eksisterendegruppe> laesEksisterendeGrupper(const QString &samlingsmappe) 
 Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan, const QString &fortrydSti,
                             const std::function<bool(qsizetype, qsizetype)> &fortsaet) {
     Importresultat r;
+    // Nothing to make: the record of the import before stays, so it can still be taken back.
+    if (plan.elementer.isEmpty())
+        return r;
     Liste grupper = laesListe(gruppeliste(samlingsmappe));
     // Written over, a list that could not be read would lose every name in it.
     if (!grupper.fejl.isEmpty()) {
@@ -63,9 +94,16 @@ Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan
     for (const Plangruppe &g : plan.grupper)
         if (g.ny)
             post << QStringLiteral("G\t") + g.navn;
+        else if (g.listes)
+            post << QStringLiteral("L\t") + g.navn; // a folder that was in no list
     for (const Planelement &e : plan.elementer)
         post << QStringLiteral("E\t%1\t%2\t%3").arg(plan.grupper.at(e.gruppe).navn, e.element.Navn, e.element.Url);
-    if (const Skriveresultat s = skrivLinjer(fortrydSti, post, Kodning::Utf8); !s.ok) {
+    const QByteArray postBytes = kodLinjer(post, Kodning::Utf8);
+    if (postBytes.size() > kStoerstePost) {
+        r.fejl = QStringLiteral("Importen er for stor til at kunne fortrydes. Vælg færre mapper.");
+        return r;
+    }
+    if (const Skriveresultat s = skrivHelFil(fortrydSti, postBytes); !s.ok) {
         r.fejl = QStringLiteral("Importen kunne ikke gemmes til fortrydelse: %1").arg(s.fejl);
         return r;
     }
@@ -78,14 +116,13 @@ Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan
         if (mappe.isEmpty()) {
             // A group is made when its first element comes, so a stop leaves no empty group.
             mappe = kasseblindSti(samlingsmappe, g.navn);
-            if (!QFileInfo(mappe).isDir()) {
-                if (!QDir().mkdir(mappe)) {
-                    r.fejl = QStringLiteral("Gruppen \"%1\" kunne ikke oprettes.").arg(g.navn);
-                    return r;
-                }
-                ++r.nyeGrupper;
+            // Also a listed group whose folder is missing gets one.
+            if (!QFileInfo(mappe).isDir() && !QDir().mkdir(mappe)) {
+                r.fejl = QStringLiteral("Gruppen \"%1\" kunne ikke oprettes.").arg(g.navn);
+                return r;
             }
-            if (g.ny && !listet(grupper.linjer, g.navn)) {
+            // Listed before its first element is written, so no element is ever out of sight.
+            if (g.listes && !listet(grupper.linjer, g.navn)) {
                 QStringList ny = grupper.linjer;
                 ny << g.navn;
                 if (const Skriveresultat s = skrivLinjer(grupper.sti, ny, grupper.kodning); !s.ok) {
@@ -93,6 +130,7 @@ Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan
                     return r;
                 }
                 grupper.linjer = ny;
+                ++r.nyeGrupper;
             }
         }
         TWebRecord e = p.element;
@@ -116,17 +154,19 @@ Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan
 
 Fortrydresultat fortrydImport(const QString &fortrydSti) {
     Fortrydresultat r;
-    const Tekstlinjer t = laesLinjer(fortrydSti);
+    const Tekstlinjer t = laesPost(fortrydSti);
     if (!t.ok || t.linjer.size() < 2 || t.linjer.at(0) != kPostHoved) {
         r.fejl = QStringLiteral("Der er ingen import at fortryde.");
         return r;
     }
     const QString samling = t.linjer.at(1);
-    QStringList nyeGrupper;
+    QStringList nyeGrupper, nytListede;
     for (qsizetype i = 2; i < t.linjer.size(); ++i) {
         const QStringList d = t.linjer.at(i).split(u'\t');
         if (d.size() == 2 && d[0] == u"G" && gyldigtNavn(d[1]))
             nyeGrupper << d[1];
+        if (d.size() == 2 && d[0] == u"L" && gyldigtNavn(d[1]))
+            nytListede << d[1];
         if (d.size() != 4 || d[0] != u"E" || !gyldigtNavn(d[1]) || !gyldigtNavn(d[2]))
             continue;
         const QString sti = kasseblindSti(kasseblindSti(samling, d[1]), d[2] + QStringLiteral(".txt"));
@@ -140,6 +180,15 @@ Fortrydresultat fortrydImport(const QString &fortrydSti) {
     for (const QString &g : nyeGrupper) {
         const QString mappe = kasseblindSti(samling, g);
         if (QFileInfo(mappe).isDir() && listMappe(mappe, Indhold::Alt).isEmpty() && QDir().rmdir(mappe)) {
+            fjernet << g;
+            ++r.grupper;
+        }
+    }
+    // A folder the import only put in the list leaves the list again, once it is as empty
+    // as the import may have found it; the folder itself stays.
+    for (const QString &g : nytListede) {
+        const QString mappe = kasseblindSti(samling, g);
+        if (!QFileInfo(mappe).isDir() || listMappe(mappe, Indhold::Alt).isEmpty()) {
             fjernet << g;
             ++r.grupper;
         }

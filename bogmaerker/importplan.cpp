@@ -3,6 +3,7 @@
 #include "platform/adresse.h"
 #include "platform/navne.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QUrl>
@@ -12,6 +13,13 @@
 namespace {
 
 bool kontroltegn(QChar c) { return c.category() == QChar::Other_Control; }
+
+// Noncharacters (U+FDD0 to U+FDEF, and the last two code points of every plane) are no
+// text: the bookmarks file cannot carry them, an exported one comes back as another.
+bool harIkketegn(QStringView tekst) {
+    const QList<uint> tegn = tekst.toUcs4();
+    return std::any_of(tegn.cbegin(), tegn.cend(), [](uint c) { return QChar::isNonCharacter(c); });
+}
 
 bool erLinjeskift(QChar c) {
     return c == u'\n' || c == u'\r' || c == u'\t' || c == QChar(0x2028) || c == QChar(0x2029) ||
@@ -26,6 +34,13 @@ bool tilladtArt(const QString &adresse) {
         return false;
     const QString art = adresse.left(kolon).toLower();
     return art == u"http" || art == u"https" || art == u"ftp" || art == u"file";
+}
+
+// The collection's own list files share the folder with the group folders: a group of
+// such a name could never get its folder.
+bool listefilnavn(const QString &navn) {
+    return navn.compare(QStringLiteral("webgruppe.txt"), Qt::CaseInsensitive) == 0 ||
+           navn.compare(QStringLiteral("webLager.txt"), Qt::CaseInsensitive) == 0;
 }
 
 // A name good enough to stand as a file name and to read: the name check's, and at
@@ -53,11 +68,14 @@ QString rensNavn(const QString &titel) {
         const QChar c = titel.at(i);
         // A surrogate pair stays whole; half of one is no character and goes.
         if (c.isHighSurrogate() && i + 1 < titel.size() && titel.at(i + 1).isLowSurrogate()) {
-            ud += c;
-            ud += titel.at(++i);
+            const QChar lav = titel.at(++i);
+            if (!QChar::isNonCharacter(QChar::surrogateToUcs4(c, lav))) {
+                ud += c;
+                ud += lav;
+            }
             continue;
         }
-        if (c.isSurrogate())
+        if (c.isSurrogate() || QChar::isNonCharacter(c.unicode()))
             continue;
         if (erLinjeskift(c))
             ud += u' ';
@@ -90,6 +108,8 @@ QString springgrundTekst(Springgrund grund) {
         return QStringLiteral("adressen indeholder kontroltegn eller ugyldige tegn");
     case Springgrund::SammeAdresse:
         return QStringLiteral("adressen findes allerede i gruppen");
+    case Springgrund::ForLang:
+        return QStringLiteral("adressen er for lang");
     }
     return {};
 }
@@ -111,13 +131,14 @@ Importplan planlaegImport(const Bogmaerkesamling &samling, const QList<Eksistere
             navn = gruppenavne.at(m.foraelder);
         else
             navn = rensNavn(gruppenavne.at(m.foraelder) + QStringLiteral(" - ") + egen);
-        gruppenavne[i] = gyldigtNytNavn(navn) ? navn : kImportgruppe;
+        gruppenavne[i] = gyldigtNytNavn(navn) && !listefilnavn(navn) ? navn : kImportgruppe;
     }
 
     struct Maal {
         int index = -1;              // into plan.grupper, once an element goes there
         QString navn;                // the stored spelling
         bool ny = true;
+        bool listes = true;
         QSet<QString> navne;         // element names in use, case-blind
         QSet<QString> adresser;      // addresses in use
         QHash<QString, int> naesteNr; // the next " (n)" to try for a name
@@ -127,21 +148,32 @@ Importplan planlaegImport(const Bogmaerkesamling &samling, const QList<Eksistere
         Maal &m = maal[noegle(g.navn)];
         m.navn = g.navn;
         m.ny = false;
+        m.listes = m.listes && !g.listet;
         for (const TWebRecord &e : g.elementer) {
             m.navne.insert(noegle(e.Navn));
             m.adresser.insert(e.Url);
+            // A file's name is taken even when its second line says another, or the
+            // file is damaged: a new element of that name would find the file there.
+            const QString fil = QFileInfo(e.kilde).fileName();
+            if (fil.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+                m.navne.insert(noegle(fil.chopped(4)));
         }
     }
 
     for (const Bogmaerke &b : samling.links) {
         // Half a surrogate pair could not be written as it is: the file would hold another address.
-        if (std::any_of(b.adresse.begin(), b.adresse.end(), kontroltegn) || !QStringView(b.adresse).isValidUtf16()) {
+        if (std::any_of(b.adresse.begin(), b.adresse.end(), kontroltegn) || !QStringView(b.adresse).isValidUtf16() ||
+            harIkketegn(b.adresse)) {
             ++plan.sprunget[int(Springgrund::Kontroltegn)];
             continue;
         }
         const QString adresse = b.adresse.trimmed();
         if (!tilladtArt(adresse) || !gyldigAdresse(adresse)) {
             ++plan.sprunget[int(Springgrund::Adresseart)];
+            continue;
+        }
+        if (adresse.size() > kMaksAdresse) {
+            ++plan.sprunget[int(Springgrund::ForLang)];
             continue;
         }
         const int mappe = (b.mappe >= 0 && b.mappe < samling.mapper.size()) ? b.mappe : 0;
@@ -168,7 +200,7 @@ Importplan planlaegImport(const Bogmaerkesamling &samling, const QList<Eksistere
         }
         if (m.index < 0) {
             m.index = int(plan.grupper.size());
-            plan.grupper.append({m.navn, m.ny});
+            plan.grupper.append({m.navn, m.ny, m.listes});
         }
         m.navne.insert(noegle(navn));
         m.adresser.insert(adresse);

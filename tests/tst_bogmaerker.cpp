@@ -11,6 +11,7 @@
 #include "bogmaerker/profiler.h"
 #include "platform/besoegsformat.h"
 #include "platform/navne.h"
+#include "platform/tekstfil.h"
 #include "testhjaelp.h"
 
 #include <QCryptographicHash>
@@ -22,6 +23,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -150,12 +153,13 @@ private slots:
     void html_foldersAndLinksInOrder();
     void html_hostileInputs_data();
     void html_hostileInputs();
-    void html_fileOver64MB_refusedWithoutReading();
+    void fileOver64MB_refusedWithoutReading_data();
+    void fileOver64MB_refusedWithoutReading();
     void chromium_rootsFoldersAndTimes();
     void chromium_hostileInputs_data();
     void chromium_hostileInputs();
     void firefox_readsCopyWithWal_liveFileUntouched_tagsAndLoopsLeftOut();
-    void firefox_notADatabase_givesReason();
+    void firefox_notADatabaseOrNoPlainFile_givesReasonAtOnce();
     void profiler_foundInEveryPlace();
     void plan_mapping_data();
     void plan_mapping();
@@ -163,6 +167,8 @@ private slots:
     void plan_controlCharactersAndLongNames();
     void import_writesGroupsElementsAndList_undoRemovesOnlyWhatItMade();
     void import_unreadableGroupList_writesNothing();
+    void import_listedWithoutFolder_folderWithoutList_undoRestoresBoth();
+    void import_recordLargerThanAnyList_canBeUndone();
     void import_stopped_leavesWholeListedFiles_undoTakesThem();
     void eksport_readsBackWithEveryFolderLinkAndDate();
     void eksport_lastUseReadBackInEveryLocale_data();
@@ -207,6 +213,10 @@ void TstBogmaerker::html_hostileInputs_data() {
         dyb200 << m.join(u'/') + QStringLiteral("|Dyb|https://dyb.example/");
     }
     QTest::newRow("200 nested folders") << indlejret(200) << true << dyb200;
+    QTest::newRow("1001 nested folders") << indlejret(1001) << false << QStringList{};
+    QStringList dyb1000;
+    dyb1000 << QStringList(1000, QStringLiteral("M")).join(u'/') + QStringLiteral("|Dyb|https://dyb.example/");
+    QTest::newRow("1000 nested folders") << indlejret(1000) << true << dyb1000;
     QTest::newRow("empty file") << QByteArray() << true << QStringList{};
     QTest::newRow("no list, a bare link")
         << QByteArray("<A HREF=\"https://a.example/\">A</A>") << true
@@ -220,6 +230,9 @@ void TstBogmaerker::html_hostileInputs_data() {
     QTest::newRow("broken UTF-8 becomes replacement characters")
         << html("<DT><A HREF=\"https://a.example/\">ok\xff\xfe</A>") << true
         << QStringList{QStringLiteral("|ok\uFFFD\uFFFD|https://a.example/")};
+    QTest::newRow("U+FEFF starting a title or an address is a character, no mark")
+        << html("<DT><A HREF=\"\xEF\xBB\xBFhttps://a.example/\">\xEF\xBB\xBFx</A>") << true
+        << QStringList{QStringLiteral("|\uFEFFx|\uFEFFhttps://a.example/")};
     QTest::newRow("Windows-1252 by its META line")
         << QByteArray("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"
                       "<DL><p><DT><A HREF=\"https://a.example/\">bl\xe5\x62\xe6r</A></DL>")
@@ -229,6 +242,12 @@ void TstBogmaerker::html_hostileInputs_data() {
         // The unclosed title holds the list that follows it: no folder, and its link is
         // part of the title's text; the last link lands at the top.
         << true << QStringList{QStringLiteral("|b\n\n|https://b.example/")};
+    QByteArray utf16("\xFF\xFE");
+    const QString a16 = QStringLiteral("<A HREF=\"https://a.example/\">x</A>");
+    utf16.append(reinterpret_cast<const char *>(a16.utf16()), a16.size() * 2);
+    utf16.append('y'); // half a code unit at the end
+    QTest::newRow("UTF-16 mark and an odd byte count")
+        << utf16 << true << QStringList{QStringLiteral("|x|https://a.example/")};
     QTest::newRow("dates out of range are no dates")
         << html("<DT><A HREF=\"https://a.example/\" ADD_DATE=\"-5\" LAST_VISIT=\"99999999999999999999\">a</A>")
         << true << QStringList{QStringLiteral("|a|https://a.example/")};
@@ -252,13 +271,22 @@ void TstBogmaerker::html_hostileInputs() {
     QVERIFY(mapper(l.samling).join(u' ').indexOf(QStringLiteral("forælder")) < 0);
 }
 
-void TstBogmaerker::html_fileOver64MB_refusedWithoutReading() {
+void TstBogmaerker::fileOver64MB_refusedWithoutReading_data() {
+    QTest::addColumn<QByteArray>("start"); // the first bytes, which choose the reader
+    QTest::newRow("100 MB bookmarks HTML") << QByteArray("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n");
+    QTest::newRow("100 MB Chromium JSON") << QByteArray("{\"roots\": {\"other\": {\"children\": [");
+}
+
+// Read as the import window and the command line read a file they are given.
+void TstBogmaerker::fileOver64MB_refusedWithoutReading() {
+    QFETCH(QByteArray, start);
     QTemporaryDir mappe;
-    QFile f(mappe.filePath(QStringLiteral("stor.html")));
+    QFile f(mappe.filePath(QStringLiteral("stor")));
     QVERIFY(f.open(QIODevice::WriteOnly));
-    QVERIFY(f.resize(100LL * 1024 * 1024)); // sparse: costs no disk
+    QCOMPARE(f.write(start), start.size());
+    QVERIFY(f.resize(100LL * 1024 * 1024)); // the rest sparse: costs no disk
     f.close();
-    const Bogmaerkelaesning l = laesBogmaerkeHtmlFil(f.fileName());
+    const Bogmaerkelaesning l = laesKilde(f.fileName(), mappe.path());
     QVERIFY(!l.ok);
     QVERIFY2(l.fejl.contains(QStringLiteral("for stor")), qPrintable(l.fejl));
 }
@@ -297,6 +325,18 @@ void TstBogmaerker::chromium_hostileInputs_data() {
                       "\"url\":\"https://a.example/\",\"date_added\":\"-1\",\"date_last_used\":5}]},"
                       "\"synced\":[]}}")
         << true << QStringList{kAndreBogmaerker + QStringLiteral("|a|https://a.example/")};
+    QByteArray dybest = "{\"roots\":{\"other\":{\"children\":[";
+    for (int i = 0; i < 100000; ++i)
+        dybest += "{\"type\":\"folder\",\"children\":[";
+    QTest::newRow("100000 nested folders, never closed") << dybest << false << QStringList{};
+    QTest::newRow(".. and / in names are kept for the mapping")
+        << QByteArray("{\"roots\":{\"other\":{\"children\":[{\"type\":\"folder\",\"name\":\"../op\",\"children\":["
+                      "{\"type\":\"url\",\"name\":\"a/../b\",\"url\":\"https://a.example/\"}]}]}}}")
+        << true << QStringList{kAndreBogmaerker + QStringLiteral("/../op|a/../b|https://a.example/")};
+    QTest::newRow("broken UTF-8")
+        << QByteArray("{\"roots\":{\"other\":{\"children\":[{\"type\":\"url\",\"name\":\"ok\xff\xfe\","
+                      "\"url\":\"https://a.example/\"}]}}}")
+        << false << QStringList{};
     QTest::newRow("NUL and a line break in a name")
         << QByteArray("{\"roots\":{\"bookmark_bar\":{\"children\":[{\"type\":\"url\",\"name\":\"a\\u0000b\\nc\","
                       "\"url\":\"https://a.example/\"}]}}}")
@@ -343,7 +383,7 @@ void TstBogmaerker::firefox_readsCopyWithWal_liveFileUntouched_tagsAndLoopsLeftO
     QCOMPARE(QDir(mappe.path()).entryList(QDir::Files), filerFoer);
 }
 
-void TstBogmaerker::firefox_notADatabase_givesReason() {
+void TstBogmaerker::firefox_notADatabaseOrNoPlainFile_givesReasonAtOnce() {
     QTemporaryDir mappe;
     const QString sti = mappe.filePath(QStringLiteral("places.sqlite"));
     skrivBytes(sti, QByteArray("SQLite format 3\0 but nothing more", 34));
@@ -353,6 +393,24 @@ void TstBogmaerker::firefox_notADatabase_givesReason() {
     const Bogmaerkelaesning mangler = laesFirefoxPlaces(mappe.filePath(QStringLiteral("findes-ikke")));
     QVERIFY(!mangler.ok);
     QVERIFY(mangler.fejl.contains(QStringLiteral("kopieres")));
+
+    // A pipe in place of the database or of its -wal file, and a -wal that never ends:
+    // no copy waits for a writer or runs without end.
+    QTemporaryDir andre;
+    Placesfil places(andre.path(), false);
+    QVERIFY(places.lavet);
+    const QString db = places.sti;
+    const QString roer = andre.filePath(QStringLiteral("roer.sqlite"));
+    QCOMPARE(mkfifo(QFile::encodeName(roer).constData(), 0600), 0);
+    QElapsedTimer ur;
+    ur.start();
+    QVERIFY(laesFirefoxPlaces(roer).fejl.contains(QStringLiteral("kopieres")));
+    QCOMPARE(mkfifo(QFile::encodeName(db + QStringLiteral("-wal")).constData(), 0600), 0);
+    QVERIFY(laesFirefoxPlaces(db).fejl.contains(QStringLiteral("-wal")));
+    QVERIFY(QFile::remove(db + QStringLiteral("-wal")));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), db + QStringLiteral("-wal")));
+    QVERIFY(laesFirefoxPlaces(db).fejl.contains(QStringLiteral("-wal")));
+    QVERIFY(ur.elapsed() < 5000);
 }
 
 void TstBogmaerker::profiler_foundInEveryPlace() {
@@ -395,10 +453,10 @@ void TstBogmaerker::profiler_foundInEveryPlace() {
 
 void TstBogmaerker::plan_mapping_data() {
     QTest::addColumn<QByteArray>("krop");        // the bookmark file's list
-    QTest::addColumn<QStringList>("eksisterende"); // "group|name|address"
+    QTest::addColumn<QStringList>("eksisterende"); // "group|name|address", and "|file" when not name.txt
     QTest::addColumn<QStringList>("grupper");      // the plan's groups, "*" after a new one
     QTest::addColumn<QStringList>("elementer");    // "group|name|address"
-    QTest::addColumn<QList<int>>("sprunget");      // by reason: address kind, control, same address
+    QTest::addColumn<QList<int>>("sprunget");      // by reason: address kind, control, same address, too long
 
     QTest::newRow("nested folders flattened, loose links in Importeret")
         << QByteArray("<DT><A HREF=\"https://top.example/\">Top</A>"
@@ -410,7 +468,7 @@ void TstBogmaerker::plan_mapping_data() {
         << QStringList{QStringLiteral("Importeret|Top|https://top.example/"),
                        QStringLiteral("Avis - Lokal - By|Byen|https://by.example/"),
                        QStringLiteral("Avis|Avisen|https://avis.example/")}
-        << QList<int>{0, 0, 0};
+        << QList<int>{0, 0, 0, 0};
     QTest::newRow("existing group merged case-blind, same address skipped, names numbered")
         << QByteArray("<DT><H3>NYHEDER</H3><DL><p>"
                       "<DT><A HREF=\"https://dr.example/\">Andet navn</A>"
@@ -423,7 +481,7 @@ void TstBogmaerker::plan_mapping_data() {
         << QStringList{QStringLiteral("Nyheder|dr1 (2)|https://dr2.example/"),
                        QStringLiteral("Nyheder|DR1 (3)|https://dr3.example/"),
                        QStringLiteral("Nyheder|DR1 (2) (2)|https://dr4.example/")}
-        << QList<int>{0, 0, 2};
+        << QList<int>{0, 0, 2, 0};
     QTest::newRow("only http, https, ftp and file")
         << QByteArray("<DT><A HREF=\"javascript:alert(1)\">js</A>"
                       "<DT><A HREF=\"place:sort=8\">place</A>"
@@ -438,7 +496,7 @@ void TstBogmaerker::plan_mapping_data() {
         << QStringList{QStringLiteral("Importeret|Store|HTTP://STORE.example/"),
                        QStringLiteral("Importeret|Ftp|ftp://ftp.example/"),
                        QStringLiteral("Importeret|Noter|file:///home/a/noter.txt")}
-        << QList<int>{6, 0, 0};
+        << QList<int>{6, 0, 0, 0};
     QTest::newRow("titles cleaned; empty, short or refused names take the host")
         << QByteArray("<DT><H3>../Op\nad</H3><DL><p>"
                       "<DT><A HREF=\"https://a.example/\">a\r\nb/../c</A>"
@@ -456,7 +514,7 @@ void TstBogmaerker::plan_mapping_data() {
                        QStringLiteral("..-Op ad|e.example|https://e.example/"),
                        QStringLiteral("..-Op ad|liste.txt|file:///tmp/liste.txt"),
                        QStringLiteral("..-Op ad|Bogmærke|file:///")}
-        << QList<int>{0, 0, 0};
+        << QList<int>{0, 0, 0, 0};
     QTest::newRow("a folder named .. falls back to Importeret; control characters in addresses")
         << QByteArray("<DT><H3>..</H3><DL><p>"
                       "<DT><A HREF=\"https://a.example/&#1;x\">Styretegn</A>"
@@ -465,7 +523,32 @@ void TstBogmaerker::plan_mapping_data() {
                       "<DT><A HREF=\"https://ok.example/\">Fin</A></DL>")
         << QStringList{} << QStringList{QStringLiteral("Importeret*")}
         << QStringList{QStringLiteral("Importeret|Fin|https://ok.example/")}
-        << QList<int>{0, 3, 0};
+        << QList<int>{0, 3, 0, 0};
+    QTest::newRow("a folder named like a list file goes to Importeret")
+        << QByteArray("<DT><H3>WEBGRUPPE.TXT</H3><DL><p><DT><A HREF=\"https://a.example/\">Liste</A></DL>"
+                      "<DT><H3>webLager.txt</H3><DL><p><DT><A HREF=\"https://b.example/\">Lager</A></DL>")
+        << QStringList{} << QStringList{QStringLiteral("Importeret*")}
+        << QStringList{QStringLiteral("Importeret|Liste|https://a.example/"),
+                       QStringLiteral("Importeret|Lager|https://b.example/")}
+        << QList<int>{0, 0, 0, 0};
+    // A file whose second line says another name, and a damaged one, still hold their
+    // file names: an element of that name would find the file taken.
+    QTest::newRow("names of files whose line 2 differs or is missing are taken")
+        << QByteArray("<DT><H3>Nyheder</H3><DL><p>"
+                      "<DT><A HREF=\"https://a.example/\">Artikel</A>"
+                      "<DT><A HREF=\"https://b.example/\">skadet</A></DL>")
+        << QStringList{QStringLiteral("Nyheder|Andet|https://x.example/|/s/Nyheder/Artikel.txt"),
+                       QStringLiteral("Nyheder||https://y.example/|/s/Nyheder/SKADET.TXT")}
+        << QStringList{QStringLiteral("Nyheder")}
+        << QStringList{QStringLiteral("Nyheder|Artikel (2)|https://a.example/"),
+                       QStringLiteral("Nyheder|skadet (2)|https://b.example/")}
+        << QList<int>{0, 0, 0, 0};
+    const QString lang = QStringLiteral("https://a.example/") + QString(kMaksAdresse - 18, u'x');
+    QTest::newRow("an address longer than an entry field holds is skipped")
+        << (QByteArray("<DT><A HREF=\"") + lang.toUtf8() + "\">Lige nok</A><DT><A HREF=\"" + lang.toUtf8() +
+            "y\">For lang</A>")
+        << QStringList{} << QStringList{QStringLiteral("Importeret*")}
+        << QStringList{QStringLiteral("Importeret|Lige nok|") + lang} << QList<int>{0, 0, 0, 1};
 }
 
 void TstBogmaerker::plan_mapping() {
@@ -484,6 +567,7 @@ void TstBogmaerker::plan_mapping() {
         TWebRecord r;
         r.Navn = d[1];
         r.Url = d[2];
+        r.kilde = d.size() > 3 ? d[3] : QStringLiteral("/s/%1/%2.txt").arg(d[0], d[1]);
         findes.last().elementer.append(r);
     }
     const Importplan p = planlaegImport(l.samling, findes, QLocale::c(), kReservedato, kReservetid);
@@ -532,14 +616,21 @@ void TstBogmaerker::plan_controlCharactersAndLongNames() {
     // An emoji (a surrogate pair) standing where the cut falls.
     s.links.append({dybere, QString(199, u'x') + QString::fromUtf8("\xF0\x9F\x98\x80"),
                     QStringLiteral("https://c.example/"), {}, {}, 0});
+    // Noncharacters, which a bookmarks file cannot carry: gone from a name, and an
+    // address holding one skipped.
+    s.links.append({dybere, QStringLiteral("n\uFFFFo\uFDD0n") + QString::fromUcs4(U"\U0001FFFE"),
+                    QStringLiteral("https://d.example/"), {}, {}, 0});
+    s.links.append({dybere, QStringLiteral("Ikketegn"), QStringLiteral("https://e.example/\uFFFE"), {}, {}, 0});
     const Importplan p = planlaegImport(s, {}, QLocale::c(), kReservedato, kReservetid);
+    QCOMPARE(p.sprunget[int(Springgrund::Kontroltegn)], 1);
     QCOMPARE(p.grupper.size(), 1);
     QVERIFY(p.grupper.at(0).navn.toUtf8().size() <= kMaksNavnBytes);
     QVERIFY(gyldigtNytNavn(p.grupper.at(0).navn));
-    QCOMPARE(p.elementer.size(), 3);
+    QCOMPARE(p.elementer.size(), 4);
     QCOMPARE(p.elementer.at(0).element.Navn, QStringLiteral("abc d\u200b"));
     QCOMPARE(p.elementer.at(1).element.Navn, QString(100, QChar(0x00e6)));
     QCOMPARE(p.elementer.at(2).element.Navn, QString(199, u'x'));
+    QCOMPARE(p.elementer.at(3).element.Navn, QStringLiteral("non"));
     for (const Planelement &x : p.elementer)
         QVERIFY(x.element.Navn.toUtf8().size() <= kMaksNavnBytes);
 }
@@ -624,6 +715,56 @@ void TstBogmaerker::import_unreadableGroupList_writesNothing() {
     QCOMPARE(listMappe(f.samling, Indhold::Mapper), (QStringList{QStringLiteral("Nyheder"), QStringLiteral("webgruppe.txt")}));
     QCOMPARE(f.filer(QStringLiteral("Nyheder")), QStringList{QStringLiteral("Egen.txt")});
     QVERIFY(!QFileInfo::exists(f.fortryd));
+}
+
+// A listed group whose folder is gone, and a folder in no list (as a kill between making
+// a group's folder and listing it leaves one): both are the user's. The import fills the
+// first and lists the second; the undo takes back only that.
+void TstBogmaerker::import_listedWithoutFolder_folderWithoutList_undoRestoresBoth() {
+    Samlingsfixtur f;
+    skrivBytes(f.samling + QStringLiteral("webgruppe.txt"), "\xEF\xBB\xBFNyheder\r\nSport\r\n");
+    QVERIFY(QDir().mkdir(f.samling + QStringLiteral("Importeret")));
+    const Importplan plan = f.plan(kImportkrop);
+    const Importresultat r = udfoerImport(f.samling, plan, f.fortryd);
+    QVERIFY2(r.fejl.isEmpty(), qPrintable(r.fejl));
+    QCOMPARE(r.elementer, 4);
+    QCOMPARE(r.nyeGrupper, 1);
+    QCOMPARE(laesBytes(f.samling + QStringLiteral("webgruppe.txt")),
+             QByteArray("\xEF\xBB\xBFNyheder\r\nSport\r\nImporteret\r\n"));
+    QCOMPARE(f.filer(QStringLiteral("Sport")), (QStringList{QStringLiteral("Bold.txt"), QStringLiteral("Cykel.txt")}));
+    QCOMPARE(f.filer(QStringLiteral("Importeret")), QStringList{QStringLiteral("Løs.txt")});
+
+    const Fortrydresultat u = fortrydImport(f.fortryd);
+    QVERIFY2(u.fejl.isEmpty(), qPrintable(u.fejl));
+    QCOMPARE(u.elementer, 4);
+    QCOMPARE(laesBytes(f.samling + QStringLiteral("webgruppe.txt")), QByteArray("\xEF\xBB\xBFNyheder\r\nSport\r\n"));
+    QCOMPARE(u.grupper, 1);
+    QVERIFY(QFileInfo(f.samling + QStringLiteral("Importeret")).isDir());
+    QVERIFY(f.filer(QStringLiteral("Importeret")).isEmpty());
+    QVERIFY(QFileInfo(f.samling + QStringLiteral("Sport")).isDir());
+    QVERIFY(f.filer(QStringLiteral("Sport")).isEmpty());
+}
+
+// Long addresses make a record larger than any list the program reads: the undo still
+// reads it.
+void TstBogmaerker::import_recordLargerThanAnyList_canBeUndone() {
+    Samlingsfixtur f;
+    Importplan plan;
+    plan.grupper.append({QStringLiteral("Lang"), true, true});
+    for (const char *navn : {"Et", "To"}) {
+        Planelement e;
+        e.element = {QStringLiteral("https://a.example/") + QString(9 * 1024 * 1024, u'x') + QLatin1String(navn),
+                     QLatin1String(navn), kIngenDato, kIngenKlokke, 0, {}, {}};
+        plan.elementer.append(e);
+    }
+    const Importresultat r = udfoerImport(f.samling, plan, f.fortryd);
+    QVERIFY2(r.fejl.isEmpty(), qPrintable(r.fejl));
+    QVERIFY(QFileInfo(f.fortryd).size() > kStoersteTekstfil);
+    const Fortrydresultat u = fortrydImport(f.fortryd);
+    QVERIFY2(u.fejl.isEmpty(), qPrintable(u.fejl));
+    QCOMPARE(u.elementer, 2);
+    QCOMPARE(u.grupper, 1);
+    QVERIFY(!QFileInfo::exists(f.samling + QStringLiteral("Lang")));
 }
 
 void TstBogmaerker::import_stopped_leavesWholeListedFiles_undoTakesThem() {
@@ -753,6 +894,10 @@ void TstBogmaerker::kommando_importTwice_secondSkipsEverySameAddress() {
     QVERIFY(b.ok);
     QCOMPARE(b.linje, QStringLiteral("Importeret: 0 elementer i 0 nye grupper. Sprunget over: 4 "
                                      "(adressen findes allerede i gruppen: 4)."));
+    // The import that made nothing left the first one's record: it can still be taken back.
+    const Fortrydresultat u = fortrydImport(f.sted.fortryd);
+    QCOMPARE(u.elementer, 4);
+    QCOMPARE(u.grupper, 3);
 }
 
 void TstBogmaerker::kommando_browsersFoundByName_data() {

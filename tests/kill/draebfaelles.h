@@ -2,6 +2,7 @@
 // What the kill driver and its test agree on: the group the driver works in, the names
 // and addresses it may write, and the window sizes it saves.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -44,5 +45,37 @@ inline QString grundnavn(QString navn) {
 inline constexpr int kHovedBredde = 595, kHovedHoejde = 380;
 inline constexpr int kAdminBredde = 480, kAdminHoejde = 400;
 inline constexpr int kSpand = 40;
+
+// The bookmarks file the driver imports: a few hundred links in folders with sub-folders,
+// links outside any folder, two titles that differ only in case in one folder, and some
+// with a last visit.
+inline constexpr int kImportmapper = 4;
+inline constexpr int kLinksPrMappe = 30;
+
+inline QByteArray bogmaerkefil() {
+    QByteArray b = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"
+                   "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n"
+                   "<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n<DL><p>\n";
+    int nr = 0;
+    const auto link = [&](const QByteArray &titel) {
+        const QByteArray besoeg = nr % 3 == 0 ? " LAST_VISIT=\"" + QByteArray::number(1700000000 + nr * 7919) + '"'
+                                              : QByteArray();
+        b += "<DT><A HREF=\"https://import" + QByteArray::number(nr++) + ".example/\" ADD_DATE=\"1700000000\"" +
+             besoeg + ">" + titel + "</A>\n";
+    };
+    for (int m = 0; m < kImportmapper; ++m) {
+        b += "<DT><H3>Importmappe " + QByteArray::number(m) + "</H3>\n<DL><p>\n";
+        for (int i = 0; i < kLinksPrMappe; ++i)
+            link("Side " + QByteArray::number(m) + '.' + QByteArray::number(i));
+        link("SIDE " + QByteArray::number(m) + ".0");
+        b += "<DT><H3>Under</H3>\n<DL><p>\n";
+        for (int i = 0; i < kLinksPrMappe; ++i)
+            link("Underside " + QByteArray::number(m) + '.' + QByteArray::number(i));
+        b += "</DL><p>\n</DL><p>\n";
+    }
+    for (int i = 0; i < kLinksPrMappe; ++i)
+        link("L\xC3\xB8s side " + QByteArray::number(i));
+    return b + "</DL><p>\n";
+}
 
 } // namespace Draeb

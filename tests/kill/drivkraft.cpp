@@ -1,17 +1,21 @@
 // Opens the real windows on a data root and does what a user does, without end, so a
 // test can kill it at any moment: records uses, renames and inserts elements, saves the
-// store page, and writes the options files as closing does. Starts no real program.
+// store page, writes the options files as closing does, imports a bookmarks file into
+// the web-page collection and takes the last import back. Starts no real program.
 //
-//   ankerhus-drivkraft <data root> <seed>
+//   ankerhus-drivkraft <data root> <seed> <bookmarks file>
 //
-// Prints "klar" once the windows are up. Anything the program reports (an error box, a
-// message) is printed as "FEJL ..." and ends the driver with code 3.
+// Prints "klar" once the windows are up, and "import start" / "import slut" (and the
+// same for "fortryd") around each import and undo, so the test knows where a kill fell.
+// Anything the program reports (an error box, a message) is printed as "FEJL ..." and
+// ends the driver with code 3.
 
 #include "admin/boksform.h"
 #include "components/handling.h"
 #include "draebfaelles.h"
 #include "launcher/Ankerhus.h"
 #include "launcher/applikation.h"
+#include "launcher/bogmaerkeform.h"
 #include "launcher/mainform.h"
 #include "platform/fejl.h"
 #include "platform/modalsvar.h"
@@ -20,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -30,22 +35,39 @@ namespace {
 
 class Driver {
 public:
-    explicit Driver(quint32 froe) : m_tal(froe) {}
+    Driver(quint32 froe, const QString &bogmaerkefil) : m_tal(froe), m_bogmaerkefil(bogmaerkefil) {}
+
+    // A third of the runs begin with an import, and some with an undo: an import takes
+    // longer than the test waits before its kill, so these kills land inside it.
+    void foerste() {
+        const int valg = tal(6);
+        medFejlrapport([&] {
+            if (valg < 2)
+                importer();
+            else if (valg == 2)
+                fortryd();
+        });
+        tjek();
+    }
 
     void skridt() {
-        const int valg = tal(10);
+        const int valg = tal(21);
         // An error the operation raises goes to the one report, as in the program.
         medFejlrapport([&] {
-            if (valg < 4)
+            if (valg < 8)
                 brug();
-            else if (valg < 6)
+            else if (valg < 12)
                 omdoeb();
-            else if (valg < 8)
+            else if (valg < 16)
                 indsaet();
-            else if (valg < 9)
+            else if (valg < 18)
                 gemLager();
-            else
+            else if (valg < 20)
                 luk();
+            else if (tal(3) == 0)
+                fortryd();
+            else
+                importer();
         });
         tjek();
     }
@@ -131,6 +153,42 @@ private:
         mainform->AgemForandringer->Execute();
     }
 
+    // The bookmarks file into the web-page collection, as the command line and a second
+    // start do it; the windows then show what the import wrote.
+    void importer() {
+        melde("import start");
+        const auto [ok, linje] = mainform->importerBogmaerker(m_bogmaerkefil);
+        if (!ok)
+            fejl(QStringLiteral("import: ") + linje);
+        melde("import slut");
+    }
+
+    // "Fortryd" in the import window, answered "Ja"; it tells what it removed.
+    void fortryd() {
+        melde("fortryd start");
+        mainform->visBogmaerkeImport();
+        Modalsvar::forbered(1);
+        mainform->bogmaerkeform->fortryd();
+        mainform->bogmaerkeform->reject();
+        static const QRegularExpression fjernet(QStringLiteral("^Fjernet: \\d+ elementer og \\d+ grupper\\.$"));
+        QList<Modalsvar::Visning> vist = Modalsvar::vist();
+        vist.removeIf([](const Modalsvar::Visning &v) { return v.slags == u"Spørgsmål"; });
+        if (vist.size() == 1 && fjernet.match(vist.first().tekst).hasMatch())
+            Modalsvar::ryd();
+        melde("fortryd slut");
+    }
+
+    static void melde(const char *tekst) {
+        std::printf("%s\n", tekst);
+        std::fflush(stdout);
+    }
+
+    static void fejl(const QString &tekst) {
+        std::printf("FEJL %s\n", qPrintable(tekst));
+        std::fflush(stdout);
+        std::exit(3);
+    }
+
     // New sizes, then closing, which writes both options files; then shown again.
     void luk() {
         mainform->resize(Draeb::kHovedBredde + tal(Draeb::kSpand),
@@ -143,6 +201,7 @@ private:
     }
 
     QRandomGenerator m_tal;
+    QString m_bogmaerkefil;
 };
 
 } // namespace
@@ -153,8 +212,8 @@ int main(int argc, char **argv) {
     AnkerApplikation app(argc, argv);
     app.setQuitOnLastWindowClosed(false); // closing the main window is one of the steps
     const QStringList arg = app.arguments();
-    if (arg.size() != 3) {
-        std::fprintf(stderr, "brug: ankerhus-drivkraft <datarod> <froe>\n");
+    if (arg.size() != 4) {
+        std::fprintf(stderr, "brug: ankerhus-drivkraft <datarod> <froe> <bogmaerkefil>\n");
         return 2;
     }
     Modalsvar::testtilstand(true);
@@ -185,7 +244,8 @@ int main(int argc, char **argv) {
 
     std::printf("klar\n");
     std::fflush(stdout);
-    Driver driver(arg.at(2).toUInt());
+    Driver driver(arg.at(2).toUInt(), arg.at(3));
+    driver.foerste();
     for (;;) {
         driver.skridt();
         QCoreApplication::processEvents();

@@ -3,12 +3,15 @@
 // writes is whole and holds content it could have written, no group is lost from both
 // lists, no temporary file is left among the user's files (only in the hidden folder
 // for them, which the next start clears), and the program starts on what is left and
-// shows it.
+// shows it. The driver also imports a bookmarks file and takes imports back: every
+// group and element an import makes, and its undo record, is whole or not there.
 //
 // ANKERHUS_DRAEB_FROE=<seed> replays a run; ANKERHUS_DRAEB_ANTAL sets the number of kills.
 
 #include "admin/adminopt.h"
 #include "admin/boksform.h"
+#include "bogmaerker/htmlbogmaerker.h"
+#include "bogmaerker/importplan.h"
 #include "draebfaelles.h"
 #include "launcher/hovedopt.h"
 #include "launcher/mainform.h"
@@ -19,6 +22,7 @@
 
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QListWidget>
 #include <QMap>
 #include <QProcess>
@@ -47,11 +51,18 @@ private:
     QString kontrollerElement(const QString &sti) const;
     QString kontrollerListe(const QString &sti, QStringList &navne) const;
     QString kontrollerOptioner(const QString &sti) const;
+    QString kontrollerImportelement(const QString &sti, const QString &gruppe) const;
+    QString kontrollerFortrydpost(const QString &sti, const Testmiljoe &m) const;
+    QString importgruppe(const QString &rel) const;
 
     QMap<QString, QByteArray> m_uroert;   // files the driver never writes, as prepared
     QMap<QString, QByteArray> m_optioner; // the options files as prepared
     QStringList m_alleGrupper;
     int m_mellemfiler = 0; // temporary files the kills left in the hidden folder, in all
+    QString m_bogmaerkefil;
+    QHash<QString, Planelement> m_import; // what the import makes of each address
+    QStringList m_importgrupper;
+    int m_importfiler = 0; // imported element files on disk at the last check
 };
 
 // A data root as a user leaves it: the templates, one group of six elements of the
@@ -91,6 +102,20 @@ void TstDraeb::forbered(Testmiljoe &m) {
             m_uroert.insert(rel, laesBytes(sti));
     }
     QCOMPARE(m_optioner.size(), 2);
+
+    // The bookmarks file, and what an import into this collection makes of it.
+    m_bogmaerkefil = m.mappe.filePath(QStringLiteral("bogmaerker.html"));
+    skrivBytes(m_bogmaerkefil, Draeb::bogmaerkefil());
+    const Bogmaerkelaesning l = laesBogmaerkeHtml(Draeb::bogmaerkefil());
+    QVERIFY(l.ok);
+    const Importplan plan = planlaegImport(l.samling, {}, m.miljoe.lokalitet, m.miljoe.datoFormat, m.miljoe.tidFormat);
+    QCOMPARE(plan.elementer.size(), Draeb::kImportmapper * (2 * Draeb::kLinksPrMappe + 1) + Draeb::kLinksPrMappe);
+    for (const Plangruppe &g : plan.grupper) {
+        QVERIFY2(!m_alleGrupper.contains(g.navn, Qt::CaseInsensitive), qPrintable(g.navn));
+        m_importgrupper << g.navn;
+    }
+    for (const Planelement &e : plan.elementer)
+        m_import.insert(e.element.Url, e);
 }
 
 namespace {
@@ -131,12 +156,65 @@ QString TstDraeb::kontrollerElement(const QString &sti) const {
     return {};
 }
 
+// The import group of "Program/<group>/<file>", or empty.
+QString TstDraeb::importgruppe(const QString &rel) const {
+    const QStringList dele = rel.split(u'/');
+    if (dele.size() != 3 || dele.at(0) != u"Program" || !m_importgrupper.contains(dele.at(1)))
+        return {};
+    return dele.at(1);
+}
+
+// An element an import wrote: whole, one of the file's addresses in the group its folder
+// maps to, with the name the mapping gives (or that name numbered, when it was taken) and
+// the last visit in the program's formats.
+QString TstDraeb::kontrollerImportelement(const QString &sti, const QString &gruppe) const {
+    const Tekstlinjer t = laesLinjer(sti);
+    if (!t.ok || !hel(sti, t) || t.linjer.size() != 6)
+        return QStringLiteral("ikke hel");
+    const Elementlaesning l = elementFraLinjer(t.linjer);
+    const TWebRecord &e = l.element;
+    const auto ventet = m_import.constFind(e.Url);
+    if (!l.helt || ventet == m_import.cend() || m_importgrupper.at(ventet->gruppe) != gruppe)
+        return QStringLiteral("indhold importen ikke skriver: ") + t.linjer.join(u'|');
+    static const QRegularExpression nummer(QStringLiteral(" \\(\\d+\\)$"));
+    const TWebRecord &p = ventet->element;
+    if ((e.Navn != p.Navn && QString(e.Navn).remove(nummer) != p.Navn) || e.dato != p.dato ||
+        e.klokken != p.klokken || e.Visits != p.Visits)
+        return QStringLiteral("andet end importen skriver: ") + t.linjer.join(u'|');
+    if (QFileInfo(sti).fileName().compare(e.Navn + ".txt", Qt::CaseInsensitive) != 0 ||
+        e.filnavn.compare(sti, Qt::CaseInsensitive) != 0)
+        return QStringLiteral("navn og fil passer ikke: ") + e.Navn + u'|' + e.filnavn;
+    return {};
+}
+
+// The record "Fortryd" works from: whole, for this collection, naming only what the
+// import makes.
+QString TstDraeb::kontrollerFortrydpost(const QString &sti, const Testmiljoe &m) const {
+    const Tekstlinjer t = laesLinjer(sti);
+    if (!t.ok || !hel(sti, t) || t.linjer.size() < 2)
+        return QStringLiteral("ikke hel");
+    if (t.linjer.at(0) != u"ankerhus-bogmaerkeimport 1" ||
+        QDir::cleanPath(t.linjer.at(1)) != QDir::cleanPath(m.bruger() + QStringLiteral("/Program")))
+        return QStringLiteral("ukendt hoved: ") + t.linjer.mid(0, 2).join(u'|');
+    for (const QString &linje : t.linjer.mid(2)) {
+        const QStringList d = linje.split(u'\t');
+        // G: a group the import makes; L: its folder, left unlisted by a kill, put in the list.
+        const bool gruppe = d.size() == 2 && (d.at(0) == u"G" || d.at(0) == u"L") && m_importgrupper.contains(d.at(1));
+        const auto e = d.size() == 4 ? m_import.constFind(d.at(3)) : m_import.cend();
+        const bool element = e != m_import.cend() && d.at(0) == u"E" &&
+                             d.at(1) == m_importgrupper.at(e->gruppe) && d.at(2).startsWith(e->element.Navn);
+        if (!gruppe && !element)
+            return QStringLiteral("linje importen ikke skriver: ") + linje;
+    }
+    return {};
+}
+
 QString TstDraeb::kontrollerListe(const QString &sti, QStringList &navne) const {
     const Tekstlinjer t = laesLinjer(sti);
     if (!t.ok || !hel(sti, t))
         return QStringLiteral("ikke hel");
     for (const QString &n : t.linjer)
-        if (!m_alleGrupper.contains(n))
+        if (!m_alleGrupper.contains(n) && !m_importgrupper.contains(n))
             return QStringLiteral("ukendt gruppe: ") + n;
     navne += t.linjer;
     return {};
@@ -168,6 +246,8 @@ QStringList TstDraeb::kontrollerFiler(const Testmiljoe &m) {
     QStringList fejl;
     QStringList iListerne;
     QSet<QString> set;
+    QSet<QString> importMedFiler;
+    int importfiler = 0;
     QDirIterator it(m.bruger(), QDir::Files | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -181,6 +261,12 @@ QStringList TstDraeb::kontrollerFiler(const Testmiljoe &m) {
             f = kontrollerListe(sti, iListerne);
         else if (rel.startsWith(QStringLiteral("Program/") + Draeb::kGruppe + u'/'))
             f = kontrollerElement(sti);
+        else if (const QString g = importgruppe(rel); !g.isEmpty()) {
+            f = kontrollerImportelement(sti, g);
+            importMedFiler.insert(g);
+            ++importfiler;
+        } else if (rel == u"Egenskaber/bogmaerkeimport.txt")
+            f = kontrollerFortrydpost(sti, m);
         else if (!m_uroert.contains(rel))
             f = QStringLiteral("en fil driveren ikke skriver");
         else if (laesBytes(sti) != m_uroert.value(rel))
@@ -200,6 +286,11 @@ QStringList TstDraeb::kontrollerFiler(const Testmiljoe &m) {
         if (!iListerne.contains(g))
             fejl
                 << QStringLiteral("gruppen %1 står hverken i gruppelisten eller på lageret").arg(g);
+    m_importfiler = importfiler;
+    // An imported element is never out of sight: its group is in one of the lists.
+    for (const QString &g : importMedFiler)
+        if (!iListerne.contains(g, Qt::CaseInsensitive))
+            fejl << QStringLiteral("den importerede gruppe %1 har elementer, men står ikke i en liste").arg(g);
     return fejl;
 }
 
@@ -259,6 +350,14 @@ void TstDraeb::killedAtRandomMoments_leavesWholeFilesAndStarts() {
     QRandomGenerator tal(froe);
     QElapsedTimer ur;
     ur.start();
+    // Runs whose kill fell between "import start" and "import slut" (or the undo's).
+    int iImport = 0, iFortryd = 0;
+    const auto inde = [](const QByteArray &ud, const QByteArray &hvad) {
+        return ud.lastIndexOf(hvad + " start\n") > ud.lastIndexOf(hvad + " slut\n");
+    };
+    // The import window looks for the browsers' profiles at home: an empty one here.
+    QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
+    miljoe.insert(QStringLiteral("HOME"), m.mappe.filePath(QStringLiteral("hjem")));
     for (int drab = 1; drab <= antal; ++drab) {
         const QString kontekst =
             QStringLiteral("Genspil med ANKERHUS_DRAEB_FROE=%1 (drab %2 af %3)\n")
@@ -266,9 +365,10 @@ void TstDraeb::killedAtRandomMoments_leavesWholeFilesAndStarts() {
                 .arg(drab)
                 .arg(antal);
         QProcess driver;
+        driver.setProcessEnvironment(miljoe);
         driver.setProcessChannelMode(QProcess::MergedChannels); // shown when something is wrong
         driver.start(QStringLiteral(ANKERHUS_DRIVKRAFT),
-                     {m.rod(), QString::number(tal.generate())});
+                     {m.rod(), QString::number(tal.generate()), m_bogmaerkefil});
         QByteArray ud;
         while (!ud.contains("klar\n") && driver.waitForReadyRead(60000))
             ud += driver.readAllStandardOutput();
@@ -281,6 +381,8 @@ void TstDraeb::killedAtRandomMoments_leavesWholeFilesAndStarts() {
         ud += driver.readAllStandardOutput();
         QVERIFY2(levede && !ud.contains("FEJL"),
                  qPrintable(kontekst + QStringLiteral("driveren: ") + ud));
+        iImport += inde(ud, "import");
+        iFortryd += inde(ud, "fortryd");
 
         const QStringList fejl = kontrollerFiler(m);
         QVERIFY2(fejl.isEmpty(), qPrintable(kontekst + fejl.join(u'\n')));
@@ -289,8 +391,13 @@ void TstDraeb::killedAtRandomMoments_leavesWholeFilesAndStarts() {
             QVERIFY2(vist.isEmpty(), qPrintable(kontekst + vist.join(u'\n')));
         }
     }
-    qInfo("%d drab på %lld ms (frø %u); midlertidige filer efterladt i den skjulte mappe %d gange", antal,
-          ur.elapsed(), froe, m_mellemfiler);
+    qInfo("%d drab på %lld ms (frø %u); midlertidige filer efterladt i den skjulte mappe %d gange; "
+          "%d drab midt i en import, %d midt i en fortrydelse; %d importerede elementer til sidst",
+          antal, ur.elapsed(), froe, m_mellemfiler, iImport, iFortryd, m_importfiler);
+    // A third of the runs begin with an import: without kills inside one, the import was
+    // not put to the test.
+    if (antal >= 50)
+        QVERIFY2(iImport > 0, "intet drab faldt midt i en import");
 }
 
 QTEST_MAIN(TstDraeb)
