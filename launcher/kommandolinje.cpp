@@ -2,6 +2,7 @@
 
 #include "bogmaerker/kommando.h"
 #include "launcher/Ankerhus.h"
+#include "launcher/applikation.h"
 #include "launcher/eneinstans.h"
 #include "launcher/eneinstanssted.h"
 
@@ -75,16 +76,25 @@ Kommandolinje fortolkKommandolinje(const QStringList &argumenter) {
 }
 
 bool udenVinduer(int argc, char **argv) {
+    // Only a plain start and --find open windows. Everything else ends on the terminal:
+    // help, an import, an export, or a wrong argument, whose message must not wait for a
+    // display that may not be there.
+    bool find = false;
+    bool tekst = false;
     for (int i = 1; i < argc; ++i) {
         const char *a = argv[i];
-        if (std::strcmp(a, "-h") == 0 || std::strcmp(a, "--help") == 0 ||
-            std::strncmp(a, "--importer", 10) == 0 || std::strncmp(a, "--eksporter", 11) == 0)
+        if (std::strcmp(a, "--find") == 0)
+            find = true;
+        else if (a[0] == '-')
             return true;
+        else
+            tekst = true;
     }
-    return false;
+    return tekst && !find;
 }
 
 int koerUdenVinduer(const QStringList &argumenter) {
+    indlaesQtsDanskeTekster(); // the help's headings and the parser's errors
     const Kommandolinje k = fortolkKommandolinje(argumenter);
     if (k.slut)
         return *k.slut;
