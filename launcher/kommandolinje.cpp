@@ -35,7 +35,7 @@ Kommandolinje fortolkKommandolinje(const QStringList &argumenter) {
                                        QStringLiteral("FIL"));
     const QCommandLineOption find(QStringLiteral("find"),
                                   QStringLiteral("Åbn vinduet \"Find element\", med TEKST i feltet, hvis den er "
-                                                 "givet; i det kørende Ankerhus, hvis det kører."));
+                                                 "givet; i den kørende Ankerhus, hvis den kører."));
     p.addOption(hjaelp);
     p.addOption(importer);
     p.addOption(eksporter);
@@ -76,21 +76,17 @@ Kommandolinje fortolkKommandolinje(const QStringList &argumenter) {
 }
 
 bool udenVinduer(int argc, char **argv) {
-    // Only a plain start and --find open windows. Everything else ends on the terminal:
-    // help, an import, an export, or a wrong argument, whose message must not wait for a
-    // display that may not be there.
-    bool find = false;
-    bool tekst = false;
+    // Help, an import and an export end on the terminal. So does a long option of ours
+    // that is wrong: its message must not wait for a display that may not be there. Qt's
+    // own options (-platform, -style, ...) begin with one dash and go on to the windows.
     for (int i = 1; i < argc; ++i) {
         const char *a = argv[i];
-        if (std::strcmp(a, "--find") == 0)
-            find = true;
-        else if (a[0] == '-')
+        if (std::strcmp(a, "--") == 0)
+            break;
+        if (std::strcmp(a, "-h") == 0 || (std::strncmp(a, "--", 2) == 0 && std::strcmp(a, "--find") != 0))
             return true;
-        else
-            tekst = true;
     }
-    return tekst && !find;
+    return false;
 }
 
 int koerUdenVinduer(const QStringList &argumenter) {
