@@ -91,8 +91,15 @@ Tbogmaerkeform::Tbogmaerkeform(const Brugersted &sted, const QString &hjem, cons
     m_kilder = findBogmaerkekilder(m_hjem);
     for (const Bogmaerkekilde &k : std::as_const(m_kilder))
         kildeListe->addItem(k.navn);
-    if (!m_kilder.isEmpty())
+    if (!m_kilder.isEmpty()) {
         kildeListe->setCurrentRow(0);
+    } else {
+        // Nothing to choose yet: the window says so and starts on the one way on.
+        kildeFejl->setText(QStringLiteral("Der blev ikke fundet nogen browser med bogmærker i din hjemmemappe. "
+                                          "Tryk \"Tilføj fil…\" for at vælge en bogmærkefil."));
+        kildeFejl->show();
+        tilfoejKnap->setFocus();
+    }
     opdaterKnapper();
 }
 

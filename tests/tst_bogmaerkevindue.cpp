@@ -72,6 +72,7 @@ private slots:
     void cancel_keepsWhatWasWrittenWholeAndListed();
     void export_tickedGroupsOnly_toTheChosenFile();
     void keyboard_spaceUnticksFolder_enterImports();
+    void noBrowserFound_saysSo_enterAtStartAddsAFile();
     void exportKeyboard_enterInListExportsTicked_untickedStayOut();
     void mnemonics_uniqueInEachWindow_labelsReachTheirLists_data();
     void mnemonics_uniqueInEachWindow_labelsReachTheirLists();
@@ -299,6 +300,25 @@ void TstBogmaerkevindue::keyboard_spaceUnticksFolder_enterImports() {
              QStringLiteral("Importeret: 2 elementer i 1 ny gruppe. Sprunget over: 1 (%1: 1).")
                  .arg(springgrundTekst(Springgrund::SammeAdresse)));
     QVERIFY(!tekster(mainform->gruppeBoksen).contains(QStringLiteral("Arbejde")));
+}
+
+void TstBogmaerkevindue::noBrowserFound_saysSo_enterAtStartAddsAFile() {
+    const QString tomt = m->mappe.path() + QStringLiteral("/tomt-hjem");
+    QVERIFY(QDir().mkpath(tomt));
+    qputenv("HOME", tomt.toLocal8Bit());
+    Tbogmaerkeform *f = aabnImport();
+    QVERIFY(f);
+    QCOMPARE(f->kildeListe->count(), 0);
+    QVERIFY(f->kildeFejl->isVisible());
+    QVERIFY(f->kildeFejl->text().contains(QStringLiteral("Tilføj fil…")));
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f->tilfoejKnap));
+    Modalsvar::forberedFil(htmlFil());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(f->kildeListe->count(), 1);
+    QVERIFY(f->kildeFejl->isHidden());
+    QVERIFY(f->mappeTrae->topLevelItemCount() > 0);
 }
 
 void TstBogmaerkevindue::exportKeyboard_enterInListExportsTicked_untickedStayOut() {
