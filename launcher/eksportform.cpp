@@ -66,7 +66,7 @@ bool Teksportform::eksporter() {
         visBesked(QStringLiteral("Vælg mindst én gruppe at eksportere."));
         return false;
     }
-    const QString sti = Tfilvalg(QStringLiteral("Gem bogmærkerne som"), QDir::homePath() + QStringLiteral("/bogmaerker.html"))
+    const QString sti = Tfilvalg(QStringLiteral("Gem bogmærkerne som"), QDir::homePath() + QStringLiteral("/bogmærker.html"))
                             .Gem(this);
     if (sti.isEmpty())
         return false;
