@@ -10,6 +10,7 @@
 #include "infoviewer/infoformen.h"
 #include "infoviewer/urlform1.h"
 #include "launcher/Ankerhus.h"
+#include "launcher/applikation.h"
 #include "launcher/bogmaerkeform.h"
 #include "launcher/eksportform.h"
 #include "launcher/findform.h"
@@ -203,6 +204,7 @@ int main(int argc, char **argv) {
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
+    indlaesQtsDanskeTekster(); // as the program itself does
     if (argc < 2) {
         std::fprintf(stderr, "Brug: ankerhus-skaermbilleder <mappe> [stil]\n");
         return 2;
