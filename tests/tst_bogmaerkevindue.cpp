@@ -74,6 +74,8 @@ private slots:
     void keyboard_spaceUnticksFolder_enterImports();
     void noBrowserFound_saysSo_enterAtStartAddsAFile();
     void exportKeyboard_enterInListExportsTicked_untickedStayOut();
+    void tab_reachesEveryControlInReadingOrder_data();
+    void tab_reachesEveryControlInReadingOrder();
     void mnemonics_uniqueInEachWindow_labelsReachTheirLists_data();
     void mnemonics_uniqueInEachWindow_labelsReachTheirLists();
     void summaries_countOfOneTakesTheSingular_data();
@@ -344,6 +346,38 @@ void TstBogmaerkevindue::exportKeyboard_enterInListExportsTicked_untickedStayOut
     QCOMPARE(l.samling.links.size(), 1);
     QCOMPARE(l.samling.links.first().adresse, QStringLiteral("https://a.example/"));
     QCOMPARE(vistTekster().constLast(), QStringLiteral("Eksporteret: 1 element i 1 gruppe til %1.").arg(fil));
+}
+
+void TstBogmaerkevindue::tab_reachesEveryControlInReadingOrder_data() {
+    QTest::addColumn<QString>("vindue");
+    QTest::addColumn<QStringList>("raekkefoelge"); // from the control focused at the start
+    // "Fortryd" has nothing to take back yet and "Afbryd" shows only while importing.
+    QTest::newRow("import") << "import"
+                            << QStringList{"kildeListe", "tilfoejKnap", "mappeTrae", "importerKnap", "lukKnap"};
+    QTest::newRow("export") << "export" << QStringList{"gruppeListe", "alleKnap", "eksporterKnap", "lukKnap"};
+}
+
+void TstBogmaerkevindue::tab_reachesEveryControlInReadingOrder() {
+    QFETCH(QString, vindue);
+    QFETCH(QStringList, raekkefoelge);
+    QDialog *d = nullptr;
+    if (vindue == u"import") {
+        d = aabnImport(); // the browser profile found is chosen, its folders shown
+    } else {
+        mainform->Eksporterbogmaerker1->trigger();
+        d = mainform->eksportform;
+    }
+    QVERIFY(d && d->isVisible());
+    d->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(d));
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), raekkefoelge.first());
+    QStringList naaet;
+    for (qsizetype i = 0; i < raekkefoelge.size(); ++i) {
+        naaet << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(naaet, raekkefoelge);
+    QCOMPARE(QApplication::focusWidget()->objectName(), raekkefoelge.first()); // and round again
 }
 
 void TstBogmaerkevindue::mnemonics_uniqueInEachWindow_labelsReachTheirLists_data() {
