@@ -150,15 +150,18 @@ void Tmainform::bygMenu() {
     // Seldom used, so no key of their own: every free one is taken or means something else.
     N3 = PopupMenu->addSeparator();
     N3->setObjectName(QStringLiteral("N3"));
-    auto vindue = [this](const char *navn, const QString &tekst, void (Tmainform::*vis)()) {
+    auto vindue = [this](const char *navn, const QString &tekst, const QString &hint, void (Tmainform::*vis)()) {
         QAction *a = PopupMenu->addAction(tekst);
         a->setObjectName(QLatin1String(navn));
+        Hint::saet(a, hint);
         connect(a, &QAction::triggered, this, [this, vis] { medFejlrapport([this, vis] { (this->*vis)(); }); });
         return a;
     };
     Importerbogmaerker1 = vindue("Importerbogmaerker1", QStringLiteral("Importér bogmærker…"),
+                                 QStringLiteral("Hent bogmærker ind fra en browser eller en bogmærkefil"),
                                  &Tmainform::visBogmaerkeImport);
     Eksporterbogmaerker1 = vindue("Eksporterbogmaerker1", QStringLiteral("Eksportér bogmærker…"),
+                                  QStringLiteral("Skriv websidegrupper til en bogmærkefil, som en browser kan indlæse"),
                                   &Tmainform::visBogmaerkeEksport);
 }
 
