@@ -130,7 +130,7 @@ void visElement(const QString &gruppe, const QString &element) {
 }
 
 // A browser profile in the demo home, so the import window finds a source by itself:
-// a few folders, one inside another, and links outside any folder.
+// a few folders on the bookmarks bar, one inside another, and a link on the bar itself.
 bool skrivBrowserprofil(const QString &hjem) {
     qint64 id = 0;
     auto link = [&id](const char *navn, const char *adresse) {
