@@ -50,8 +50,19 @@ Bogmaerkelaesning laesKilde(const QString &kilde, const QString &hjem) {
     return laesBogmaerkeHtmlFil(kilde);
 }
 
+namespace {
+// "1 element", "2 elementer": a count with its noun in the number it takes.
+QString antal(qsizetype n, const QString &ental, const QString &flertal) {
+    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? ental : flertal);
+}
+QString elementTekst(qsizetype n) { return antal(n, QStringLiteral("element"), QStringLiteral("elementer")); }
+QString gruppeTekst(qsizetype n) { return antal(n, QStringLiteral("gruppe"), QStringLiteral("grupper")); }
+} // namespace
+
 QString importOpsummering(const Importplan &plan, const Importresultat &r) {
-    QString linje = QStringLiteral("Importeret: %1 elementer i %2 nye grupper.").arg(r.elementer).arg(r.nyeGrupper);
+    QString linje = QStringLiteral("Importeret: %1 i %2.")
+                        .arg(elementTekst(r.elementer),
+                             antal(r.nyeGrupper, QStringLiteral("ny gruppe"), QStringLiteral("nye grupper")));
     int ialt = 0;
     QStringList grunde;
     for (int i = 0; i < kAntalSpringgrunde; ++i)
@@ -87,8 +98,19 @@ Kommandoresultat eksporterTil(const Brugersted &sted, const QString &fil, const 
     const Skriveresultat s = eksporterBogmaerker(fil, grupper, f.lokalitet, f.dato);
     if (!s.ok)
         return {false, QStringLiteral("Filen \"%1\" kunne ikke skrives: %2").arg(fil, s.fejl)};
-    qsizetype elementer = 0;
+    qsizetype antalElementer = 0;
     for (const Eksportgruppe &g : grupper)
-        elementer += g.elementer.size();
-    return {true, QStringLiteral("Eksporteret: %1 elementer i %2 grupper til %3.").arg(elementer).arg(grupper.size()).arg(fil)};
+        antalElementer += g.elementer.size();
+    return {true, eksportOpsummering(antalElementer, grupper.size(), fil)};
+}
+
+QString fortrydOpsummering(const Fortrydresultat &f) {
+    QString tekst = QStringLiteral("Fjernet: %1 og %2.").arg(elementTekst(f.elementer), gruppeTekst(f.grupper));
+    if (!f.fejl.isEmpty())
+        tekst += u' ' + f.fejl;
+    return tekst;
+}
+
+QString eksportOpsummering(qsizetype antalElementer, qsizetype antalGrupper, const QString &fil) {
+    return QStringLiteral("Eksporteret: %1 i %2 til %3.").arg(elementTekst(antalElementer), gruppeTekst(antalGrupper), fil);
 }

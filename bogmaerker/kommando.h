@@ -24,6 +24,10 @@ Bogmaerkelaesning laesKilde(const QString &kilde, const QString &hjem);
 
 // "Importeret: 12 elementer i 3 nye grupper. Sprunget over: 2 (adressen ... : 2)."
 QString importOpsummering(const Importplan &plan, const Importresultat &r);
+// "Fjernet: 12 elementer og 3 grupper."
+QString fortrydOpsummering(const Fortrydresultat &f);
+// "Eksporteret: 12 elementer i 3 grupper til <fil>."
+QString eksportOpsummering(qsizetype elementer, qsizetype grupper, const QString &fil);
 
 struct Kommandoresultat {
     bool ok = false;

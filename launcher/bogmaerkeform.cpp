@@ -63,9 +63,14 @@ Tbogmaerkeform::Tbogmaerkeform(const Brugersted &sted, const QString &hjem, cons
     knapper->addStretch(1);
     knapper->addWidget(lukKnap);
     auto *lag = new QVBoxLayout(this);
-    lag->addWidget(new QLabel(QStringLiteral("Kilder:"), this));
+    auto *kildeLabel = navngiv(new QLabel(QStringLiteral("&Kilder:"), this), "kildeLabel");
+    kildeLabel->setBuddy(kildeListe);
+    lag->addWidget(kildeLabel);
     lag->addLayout(kilder);
-    lag->addWidget(new QLabel(QStringLiteral("Mapper, der importeres (hver bliver en gruppe):"), this));
+    auto *mappeLabel =
+        navngiv(new QLabel(QStringLiteral("&Mapper, der importeres (hver bliver en gruppe):"), this), "mappeLabel");
+    mappeLabel->setBuddy(mappeTrae);
+    lag->addWidget(mappeLabel);
     lag->addWidget(mappeTrae, 1);
     lag->addWidget(kildeFejl);
     lag->addLayout(gang);
@@ -86,8 +91,15 @@ Tbogmaerkeform::Tbogmaerkeform(const Brugersted &sted, const QString &hjem, cons
     m_kilder = findBogmaerkekilder(m_hjem);
     for (const Bogmaerkekilde &k : std::as_const(m_kilder))
         kildeListe->addItem(k.navn);
-    if (!m_kilder.isEmpty())
+    if (!m_kilder.isEmpty()) {
         kildeListe->setCurrentRow(0);
+    } else {
+        // Nothing to choose yet: the window says so and starts on the one way on.
+        kildeFejl->setText(QStringLiteral("Der blev ikke fundet nogen browser med bogmærker i din hjemmemappe. "
+                                          "Tryk \"Tilføj fil…\" for at vælge en bogmærkefil."));
+        kildeFejl->show();
+        tilfoejKnap->setFocus();
+    }
     opdaterKnapper();
 }
 
@@ -212,9 +224,7 @@ void Tbogmaerkeform::fortryd() {
     if (m_efterAendring)
         m_efterAendring();
     opdaterKnapper();
-    QString tekst = QStringLiteral("Fjernet: %1 elementer og %2 grupper.").arg(f.elementer).arg(f.grupper);
-    if (!f.fejl.isEmpty())
-        tekst += u' ' + f.fejl;
+    const QString tekst = fortrydOpsummering(f);
     opsummering->setText(tekst);
     visBesked(tekst);
 }

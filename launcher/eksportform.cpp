@@ -19,9 +19,12 @@ Teksportform::Teksportform(const Brugersted &sted, const Formater &formater, QWi
     resize(360, 400);
     setWindowModality(Qt::ApplicationModal);
     gruppeListe = navngiv(new QListWidget(this), "gruppeListe");
-    alleKnap = navngiv(new QPushButton(QStringLiteral("Vælg alle"), this), "alleKnap");
-    eksporterKnap = navngiv(new QPushButton(QStringLiteral("Eksportér…"), this), "eksporterKnap");
-    lukKnap = navngiv(new QPushButton(QStringLiteral("Luk"), this), "lukKnap");
+    alleKnap = navngiv(new QPushButton(QStringLiteral("Vælg &alle"), this), "alleKnap");
+    eksporterKnap = navngiv(new QPushButton(QStringLiteral("&Eksportér…"), this), "eksporterKnap");
+    // Enter in the list exports what is ticked; left to Qt, the first button, "Vælg
+    // alle", would take Enter and tick again what the user had just unticked.
+    eksporterKnap->setDefault(true);
+    lukKnap = navngiv(new QPushButton(QStringLiteral("&Luk"), this), "lukKnap");
     gruppeListe->setAccessibleName(QStringLiteral("Grupper, der eksporteres"));
     auto *knapper = new QHBoxLayout;
     knapper->addWidget(alleKnap);
@@ -29,7 +32,10 @@ Teksportform::Teksportform(const Brugersted &sted, const Formater &formater, QWi
     knapper->addWidget(eksporterKnap);
     knapper->addWidget(lukKnap);
     auto *lag = new QVBoxLayout(this);
-    lag->addWidget(new QLabel(QStringLiteral("Grupper, der eksporteres (hver bliver en mappe):"), this));
+    auto *overskrift = navngiv(new QLabel(QStringLiteral("&Grupper, der eksporteres (hver bliver en mappe):"), this),
+                               "grupperLabel");
+    overskrift->setBuddy(gruppeListe);
+    lag->addWidget(overskrift);
     lag->addWidget(gruppeListe, 1);
     lag->addLayout(knapper);
     connect(alleKnap, &QPushButton::clicked, this, [this] {
@@ -60,7 +66,7 @@ bool Teksportform::eksporter() {
         visBesked(QStringLiteral("Vælg mindst én gruppe at eksportere."));
         return false;
     }
-    const QString sti = Tfilvalg(QStringLiteral("Gem bogmærkerne som"), QDir::homePath() + QStringLiteral("/bogmaerker.html"))
+    const QString sti = Tfilvalg(QStringLiteral("Gem bogmærkerne som"), QDir::homePath() + QStringLiteral("/bogmærker.html"))
                             .Gem(this);
     if (sti.isEmpty())
         return false;
@@ -73,6 +79,6 @@ bool Teksportform::eksporter() {
     qsizetype elementer = 0;
     for (const Eksportgruppe &g : grupper)
         elementer += g.elementer.size();
-    visBesked(QStringLiteral("Eksporteret: %1 elementer i %2 grupper til %3.").arg(elementer).arg(grupper.size()).arg(sti));
+    visBesked(eksportOpsummering(elementer, grupper.size(), sti));
     return true;
 }

@@ -27,7 +27,10 @@ Tfindform::Tfindform(QWidget *foraelder, std::function<QList<Soegepost>(const QS
     findListe->setUniformRowHeights(true);
     findListe->setAllColumnsShowFocus(true);
     findListe->setAccessibleName(QStringLiteral("Fundne elementer"));
+    // Each column as wide as its texts, so a last use shows its date and time whole; the
+    // address takes the room that is left.
     findListe->header()->setStretchLastSection(false);
+    findListe->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     findListe->header()->setSectionResizeMode(3, QHeaderView::Stretch);
     findHjaelp = navngiv(new QLabel(this), "findHjaelp");
     findHjaelp->setText(QStringLiteral("Enter: åbn    Ctrl+Enter: vis i hovedvinduet    Esc: luk"));

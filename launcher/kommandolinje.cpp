@@ -2,6 +2,7 @@
 
 #include "bogmaerker/kommando.h"
 #include "launcher/Ankerhus.h"
+#include "launcher/applikation.h"
 #include "launcher/eneinstans.h"
 #include "launcher/eneinstanssted.h"
 
@@ -34,7 +35,7 @@ Kommandolinje fortolkKommandolinje(const QStringList &argumenter) {
                                        QStringLiteral("FIL"));
     const QCommandLineOption find(QStringLiteral("find"),
                                   QStringLiteral("Åbn vinduet \"Find element\", med TEKST i feltet, hvis den er "
-                                                 "givet; i det kørende Ankerhus, hvis det kører."));
+                                                 "givet; i den kørende Ankerhus, hvis den kører."));
     p.addOption(hjaelp);
     p.addOption(importer);
     p.addOption(eksporter);
@@ -84,16 +85,21 @@ Anmodning anmodningFra(const Kommandolinje &k) {
 }
 
 bool udenVinduer(int argc, char **argv) {
+    // Help, an import and an export end on the terminal. So does a long option of ours
+    // that is wrong: its message must not wait for a display that may not be there. Qt's
+    // own options (-platform, -style, ...) begin with one dash and go on to the windows.
     for (int i = 1; i < argc; ++i) {
         const char *a = argv[i];
-        if (std::strcmp(a, "-h") == 0 || std::strcmp(a, "--help") == 0 ||
-            std::strncmp(a, "--importer", 10) == 0 || std::strncmp(a, "--eksporter", 11) == 0)
+        if (std::strcmp(a, "--") == 0)
+            break;
+        if (std::strcmp(a, "-h") == 0 || (std::strncmp(a, "--", 2) == 0 && std::strcmp(a, "--find") != 0))
             return true;
     }
     return false;
 }
 
 int koerUdenVinduer(const QStringList &argumenter) {
+    indlaesQtsDanskeTekster(); // the help's headings and the parser's errors
     const Kommandolinje k = fortolkKommandolinje(argumenter);
     if (k.slut)
         return *k.slut;

@@ -94,6 +94,7 @@ void Tmainform::bygVindue() {
     Button2->setDefaultAction(actionAW);
     PopupMenu = navngiv(new QMenu(this), "PopupMenu");
     Button2->setMenu(PopupMenu);
+    Button2->installEventFilter(this);
     bygMenu();
     Label1 = navngiv(new QLabel(QStringLiteral("Url"), Panel13), "Label1");
     webEdit1 = navngiv(new QLineEdit(Panel13), "webEdit1");

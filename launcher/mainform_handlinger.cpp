@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
@@ -28,6 +29,15 @@ bool erVaelgTast(const QEvent *e) {
         return false;
     const int tast = static_cast<const QKeyEvent *>(e)->key();
     return tast == Qt::Key_Return || tast == Qt::Key_Enter || tast == Qt::Key_Space;
+}
+
+// The keys that drop down a split button's menu, as in a combo box: Alt+Down or F4.
+bool erMenuTast(const QEvent *e) {
+    if (e->type() != QEvent::KeyPress)
+        return false;
+    const auto *k = static_cast<const QKeyEvent *>(e);
+    return (k->key() == Qt::Key_Down && k->modifiers() == Qt::AltModifier) ||
+           (k->key() == Qt::Key_F4 && k->modifiers() == Qt::NoModifier);
 }
 } // namespace
 
@@ -140,15 +150,18 @@ void Tmainform::bygMenu() {
     // Seldom used, so no key of their own: every free one is taken or means something else.
     N3 = PopupMenu->addSeparator();
     N3->setObjectName(QStringLiteral("N3"));
-    auto vindue = [this](const char *navn, const QString &tekst, void (Tmainform::*vis)()) {
+    auto vindue = [this](const char *navn, const QString &tekst, const QString &hint, void (Tmainform::*vis)()) {
         QAction *a = PopupMenu->addAction(tekst);
         a->setObjectName(QLatin1String(navn));
+        Hint::saet(a, hint);
         connect(a, &QAction::triggered, this, [this, vis] { medFejlrapport([this, vis] { (this->*vis)(); }); });
         return a;
     };
     Importerbogmaerker1 = vindue("Importerbogmaerker1", QStringLiteral("Importér bogmærker…"),
+                                 QStringLiteral("Hent bogmærker ind fra en browser eller en bogmærkefil"),
                                  &Tmainform::visBogmaerkeImport);
     Eksporterbogmaerker1 = vindue("Eksporterbogmaerker1", QStringLiteral("Eksportér bogmærker…"),
+                                  QStringLiteral("Skriv websidegrupper til en bogmærkefil, som en browser kan indlæse"),
                                   &Tmainform::visBogmaerkeEksport);
 }
 
@@ -223,6 +236,11 @@ void Tmainform::changeEvent(QEvent *e) {
 bool Tmainform::eventFilter(QObject *o, QEvent *e) {
     if (o == Listen && erVaelgTast(e)) { // ListenKeyPress
         medFejlrapport([this] { ListenDblClick(); });
+        return true;
+    }
+    // Without a key the menu and the entries only it holds would need the mouse.
+    if (o == Button2 && erMenuTast(e)) {
+        Button2->showMenu();
         return true;
     }
     if (o == gruppeBoksen && erVaelgTast(e)) { // gruppeBoksenKeyPress

@@ -8,6 +8,7 @@
 #include "launcher/mainform.h"
 #include "platform/modalsvar.h"
 #include "testhjaelp.h"
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -71,6 +72,14 @@ private slots:
     void cancel_keepsWhatWasWrittenWholeAndListed();
     void export_tickedGroupsOnly_toTheChosenFile();
     void keyboard_spaceUnticksFolder_enterImports();
+    void noBrowserFound_saysSo_enterAtStartAddsAFile();
+    void exportKeyboard_enterInListExportsTicked_untickedStayOut();
+    void tab_reachesEveryControlInReadingOrder_data();
+    void tab_reachesEveryControlInReadingOrder();
+    void mnemonics_uniqueInEachWindow_labelsReachTheirLists_data();
+    void mnemonics_uniqueInEachWindow_labelsReachTheirLists();
+    void summaries_countOfOneTakesTheSingular_data();
+    void summaries_countOfOneTakesTheSingular();
 
 private:
     Testmiljoe *m = nullptr;
@@ -220,7 +229,7 @@ void TstBogmaerkevindue::cancel_keepsWhatWasWrittenWholeAndListed() {
     });
     QTest::mouseClick(f->importerKnap, Qt::LeftButton);
     QCOMPARE(set, (QList<qsizetype>{1, 4}));
-    QVERIFY2(f->opsummering->text().startsWith(QStringLiteral("Importeret: 1 elementer i 1 nye grupper.")),
+    QVERIFY2(f->opsummering->text().startsWith(QStringLiteral("Importeret: 1 element i 1 ny gruppe.")),
              qPrintable(f->opsummering->text()));
     QVERIFY(f->opsummering->text().endsWith(QStringLiteral("Importen blev afbrudt.")));
     QVERIFY(!f->fremdrift->isVisible());
@@ -290,9 +299,158 @@ void TstBogmaerkevindue::keyboard_spaceUnticksFolder_enterImports() {
     QCOMPARE(mappe(f->mappeTrae, QStringLiteral("Værktøj"))->checkState(0), Qt::Unchecked);
     QTest::keyClick(f->mappeTrae, Qt::Key_Return);
     QCOMPARE(f->opsummering->text(),
-             QStringLiteral("Importeret: 2 elementer i 1 nye grupper. Sprunget over: 1 (%1: 1).")
+             QStringLiteral("Importeret: 2 elementer i 1 ny gruppe. Sprunget over: 1 (%1: 1).")
                  .arg(springgrundTekst(Springgrund::SammeAdresse)));
     QVERIFY(!tekster(mainform->gruppeBoksen).contains(QStringLiteral("Arbejde")));
+}
+
+void TstBogmaerkevindue::noBrowserFound_saysSo_enterAtStartAddsAFile() {
+    const QString tomt = m->mappe.path() + QStringLiteral("/tomt-hjem");
+    QVERIFY(QDir().mkpath(tomt));
+    qputenv("HOME", tomt.toLocal8Bit());
+    Tbogmaerkeform *f = aabnImport();
+    QVERIFY(f);
+    QCOMPARE(f->kildeListe->count(), 0);
+    QVERIFY(f->kildeFejl->isVisible());
+    QVERIFY(f->kildeFejl->text().contains(QStringLiteral("Tilføj fil…")));
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f->tilfoejKnap));
+    Modalsvar::forberedFil(htmlFil());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(f->kildeListe->count(), 1);
+    QVERIFY(f->kildeFejl->isHidden());
+    QVERIFY(f->mappeTrae->topLevelItemCount() > 0);
+}
+
+void TstBogmaerkevindue::exportKeyboard_enterInListExportsTicked_untickedStayOut() {
+    skrivBytes(samling() + QStringLiteral("/webgruppe.txt"), crlf({QStringLiteral("Alfa"), QStringLiteral("Beta")}));
+    skrivBytes(samling() + QStringLiteral("/Alfa/A.txt"), crlf({"https://a.example/", "A", "Dato", "XX:XX", "0", ""}));
+    skrivBytes(samling() + QStringLiteral("/Beta/B.txt"), crlf({"https://b.example/", "B", "Dato", "XX:XX", "0", ""}));
+    mainform->Eksporterbogmaerker1->trigger();
+    Teksportform *e = mainform->eksportform;
+    QVERIFY(e && e->isVisible());
+    e->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(e));
+    QListWidget *liste = e->gruppeListe;
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(liste)); // the window opens in the list
+    liste->setCurrentRow(1);
+    QTest::keyClick(liste, Qt::Key_Space); // "Beta" left out
+    QCOMPARE(liste->item(1)->checkState(), Qt::Unchecked);
+    const QString fil = m->mappe.path() + QStringLiteral("/tast.html");
+    Modalsvar::forberedFil(fil);
+    QTest::keyClick(liste, Qt::Key_Return);
+    QCOMPARE(liste->item(1)->checkState(), Qt::Unchecked);
+    const Bogmaerkelaesning l = laesBogmaerkeHtmlFil(fil);
+    QVERIFY(l.ok);
+    QCOMPARE(l.samling.links.size(), 1);
+    QCOMPARE(l.samling.links.first().adresse, QStringLiteral("https://a.example/"));
+    QCOMPARE(vistTekster().constLast(), QStringLiteral("Eksporteret: 1 element i 1 gruppe til %1.").arg(fil));
+}
+
+void TstBogmaerkevindue::tab_reachesEveryControlInReadingOrder_data() {
+    QTest::addColumn<QString>("vindue");
+    QTest::addColumn<QStringList>("raekkefoelge"); // from the control focused at the start
+    // "Fortryd" has nothing to take back yet and "Afbryd" shows only while importing.
+    QTest::newRow("import") << "import"
+                            << QStringList{"kildeListe", "tilfoejKnap", "mappeTrae", "importerKnap", "lukKnap"};
+    QTest::newRow("export") << "export" << QStringList{"gruppeListe", "alleKnap", "eksporterKnap", "lukKnap"};
+}
+
+void TstBogmaerkevindue::tab_reachesEveryControlInReadingOrder() {
+    QFETCH(QString, vindue);
+    QFETCH(QStringList, raekkefoelge);
+    QDialog *d = nullptr;
+    if (vindue == u"import") {
+        d = aabnImport(); // the browser profile found is chosen, its folders shown
+    } else {
+        mainform->Eksporterbogmaerker1->trigger();
+        d = mainform->eksportform;
+    }
+    QVERIFY(d && d->isVisible());
+    d->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(d));
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), raekkefoelge.first());
+    QStringList naaet;
+    for (qsizetype i = 0; i < raekkefoelge.size(); ++i) {
+        naaet << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(naaet, raekkefoelge);
+    QCOMPARE(QApplication::focusWidget()->objectName(), raekkefoelge.first()); // and round again
+}
+
+void TstBogmaerkevindue::mnemonics_uniqueInEachWindow_labelsReachTheirLists_data() {
+    QTest::addColumn<QString>("vindue");
+    QTest::addColumn<QString>("genvej"); // Alt and this letter
+    QTest::addColumn<QString>("maal");   // the control that gets the focus
+    QTest::newRow("import: sources") << "import" << "k" << "kildeListe";
+    QTest::newRow("import: folders") << "import" << "m" << "mappeTrae";
+    QTest::newRow("export: groups") << "export" << "g" << "gruppeListe";
+}
+
+void TstBogmaerkevindue::mnemonics_uniqueInEachWindow_labelsReachTheirLists() {
+    QFETCH(QString, vindue);
+    QFETCH(QString, genvej);
+    QFETCH(QString, maal);
+    QDialog *d = nullptr;
+    if (vindue == u"import") {
+        d = medHtmlFil();
+    } else {
+        mainform->Eksporterbogmaerker1->trigger();
+        d = mainform->eksportform;
+    }
+    QVERIFY(d && d->isVisible());
+    d->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(d));
+    // Every underlined letter of the window once only: a second one would only cycle.
+    QStringList bogstaver;
+    for (const QAbstractButton *k : d->findChildren<QAbstractButton *>())
+        bogstaver << QKeySequence::mnemonic(k->text()).toString();
+    for (const QLabel *l : d->findChildren<QLabel *>())
+        if (l->buddy())
+            bogstaver << QKeySequence::mnemonic(l->text()).toString();
+    bogstaver.removeAll(QString());
+    QCOMPARE(QSet<QString>(bogstaver.begin(), bogstaver.end()).size(), bogstaver.size());
+    QVERIFY(bogstaver.contains(QKeySequence::mnemonic(u'&' + genvej).toString()));
+
+    // From a button elsewhere, once the window manager has handed the window the focus.
+    QWidget *luk = d->findChild<QWidget *>(QStringLiteral("lukKnap"));
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(d));
+    luk->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), luk);
+    QTest::keyClick(d, genvej.at(0).toLatin1(), Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), d->findChild<QWidget *>(maal));
+}
+
+void TstBogmaerkevindue::summaries_countOfOneTakesTheSingular_data() {
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("forventet");
+    auto import = [](int elementer, int grupper) {
+        Importresultat r;
+        r.elementer = elementer;
+        r.nyeGrupper = grupper;
+        return importOpsummering(Importplan{}, r);
+    };
+    auto fortryd = [](int elementer, int grupper) {
+        Fortrydresultat f;
+        f.elementer = elementer;
+        f.grupper = grupper;
+        return fortrydOpsummering(f);
+    };
+    QTest::newRow("import, one") << import(1, 1) << "Importeret: 1 element i 1 ny gruppe.";
+    QTest::newRow("import, none") << import(0, 0) << "Importeret: 0 elementer i 0 nye grupper.";
+    QTest::newRow("import, many") << import(12, 3) << "Importeret: 12 elementer i 3 nye grupper.";
+    QTest::newRow("undo, one") << fortryd(1, 1) << "Fjernet: 1 element og 1 gruppe.";
+    QTest::newRow("undo, many") << fortryd(2, 0) << "Fjernet: 2 elementer og 0 grupper.";
+    QTest::newRow("export, one") << eksportOpsummering(1, 1, "/a.html") << "Eksporteret: 1 element i 1 gruppe til /a.html.";
+    QTest::newRow("export, many") << eksportOpsummering(5, 2, "/a.html") << "Eksporteret: 5 elementer i 2 grupper til /a.html.";
+}
+
+void TstBogmaerkevindue::summaries_countOfOneTakesTheSingular() {
+    QFETCH(QString, tekst);
+    QFETCH(QString, forventet);
+    QCOMPARE(tekst, forventet);
 }
 
 QTEST_MAIN(TstBogmaerkevindue)

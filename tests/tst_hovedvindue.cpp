@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QEventLoop>
@@ -46,6 +47,7 @@ private slots:
     void keyboard_arrowsThenKey_fillUrlFieldAndOpenSelectedRow();
     void keyboard_clickThenArrowsThenEnter_opensSelectedRow();
     void popupMenu_showsTheKeysOfItsActions();
+    void popupMenu_everyEntryExplainsItselfInTheStatusBar();
     void programCollection_visitShortcutsDoNothing();
     void quickInsert_checks_data();
     void quickInsert_checks();
@@ -349,6 +351,13 @@ void TstHovedvindue::keyboard_clickThenArrowsThenEnter_opensSelectedRow() {
     taster(mainform->Listen, Qt::Key_Return);
     QCOMPARE(m->skal->kald, QStringList{"aabn https://b.dk"});
     QCOMPARE(mainform->Listen->topLevelItem(1)->text(2), QString("1"));
+}
+
+void TstHovedvindue::popupMenu_everyEntryExplainsItselfInTheStatusBar() {
+    for (const QAction *post : mainform->PopupMenu->actions()) {
+        if (!post->isSeparator())
+            QVERIFY2(!post->statusTip().isEmpty(), qPrintable(post->objectName()));
+    }
 }
 
 void TstHovedvindue::popupMenu_showsTheKeysOfItsActions() {

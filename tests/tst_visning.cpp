@@ -6,6 +6,7 @@
 #include "components/dialoger.h"
 #include "components/handling.h"
 #include "components/tegninger.h"
+#include "launcher/findform.h"
 #include "launcher/mainform.h"
 #include "platform/modalsvar.h"
 #include "platform/stil.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,6 +42,7 @@ private slots:
     void existingGroups_marksCurrentGroup_data();
     void existingGroups_marksCurrentGroup();
     void errorBox_showsTheProgramsOwnPictures();
+    void findWindow_hitColumnsShowTheirTextsWhole();
 
 private:
     Testmiljoe *m = nullptr;
@@ -247,6 +250,24 @@ void TstVisning::errorBox_showsTheProgramsOwnPictures() {
     QVERIFY(!billede.isNull());
     QCOMPARE(billede, infoBillede().toImage()); // the message dialog's "i"
     QCOMPARE(knap, flueben().pixmap(QSize(16, 16), qApp->devicePixelRatio()).toImage()); // its green tick
+}
+
+void TstVisning::findWindow_hitColumnsShowTheirTextsWhole() {
+    // A used element shows its last use as date and time; the long group name as well.
+    skrivBytes(gruppe(kLangt + "/Borger.dk.txt"),
+               crlf({"https://borger.dk", "Borger.dk", "14-03-2025", "07:42", "31", gruppe(kLangt + "/Borger.dk.txt")}));
+    mainform->show();
+    mainform->visFind(QStringLiteral("borger myndigheder"));
+    QTreeWidget *liste = mainform->findform->findListe;
+    QCOMPARE(liste->topLevelItemCount(), 1);
+    QCOMPARE(liste->topLevelItem(0)->text(4), QStringLiteral("14-03-2025 07:42"));
+    // Every column but the address (which takes the room left) holds its widest text.
+    for (const int kolonne : {0, 1, 2, 4}) {
+        const QModelIndex indeks = liste->model()->index(0, kolonne);
+        const int behov = liste->itemDelegate()->sizeHint(tegnevalg(liste, indeks), indeks).width();
+        QVERIFY2(liste->header()->sectionSize(kolonne) >= behov,
+                 qPrintable(QStringLiteral("column %1: %2 < %3").arg(kolonne).arg(liste->header()->sectionSize(kolonne)).arg(behov)));
+    }
 }
 
 QTEST_MAIN(TstVisning)

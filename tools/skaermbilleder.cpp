@@ -10,8 +10,13 @@
 #include "infoviewer/infoformen.h"
 #include "infoviewer/urlform1.h"
 #include "launcher/Ankerhus.h"
+#include "launcher/applikation.h"
+#include "launcher/bogmaerkeform.h"
+#include "launcher/eksportform.h"
+#include "launcher/findform.h"
 #include "launcher/mainform.h"
 #include "platform/besoegsformat.h"
+#include "platform/modalsvar.h"
 #include "platform/skal.h"
 #include "platform/stil.h"
 
@@ -19,9 +24,14 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSaveFile>
 #include <QSet>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -119,6 +129,37 @@ void visElement(const QString &gruppe, const QString &element) {
     mainform->ListenClick();
 }
 
+// A browser profile in the demo home, so the import window finds a source by itself:
+// a few folders on the bookmarks bar, one inside another, and a link on the bar itself.
+bool skrivBrowserprofil(const QString &hjem) {
+    qint64 id = 0;
+    auto link = [&id](const char *navn, const char *adresse) {
+        return QJsonObject{{"type", "url"}, {"id", QString::number(++id)}, {"name", QString::fromUtf8(navn)},
+                           {"url", QString::fromUtf8(adresse)}, {"date_added", "13380000000000000"}};
+    };
+    auto mappe = [&id](const char *navn, const QJsonArray &boern) {
+        return QJsonObject{{"type", "folder"}, {"id", QString::number(++id)}, {"name", QString::fromUtf8(navn)},
+                           {"children", boern}};
+    };
+    const QJsonArray bjaelke{
+        mappe("Arbejde", {link("Kalender", "https://kalender.example/"), link("Intranet", "https://intra.example/"),
+                          mappe("Værktøj", {link("Oversætter", "https://oversaet.example/"),
+                                            link("Regnemaskine", "https://regn.example/")})}),
+        mappe("Madopskrifter", {link("Hverdagsmad", "https://mad.example/hverdag"),
+                                link("Kager og desserter", "https://mad.example/kager")}),
+        mappe("Nyheder", {link("Lokalavisen", "https://lokalavis.example/")}),
+        link("Biblioteket", "https://bibliotek.example/"),
+    };
+    const QJsonObject rod{{"roots", QJsonObject{{"bookmark_bar", mappe("Bogmærkelinje", bjaelke)},
+                                                {"other", mappe("Andre bogmærker", {})},
+                                                {"synced", mappe("Mobil", {})}}},
+                          {"version", 1}};
+    const QString profil = hjem + QStringLiteral("/.config/chromium/Default");
+    QSaveFile fil(profil + QStringLiteral("/Bookmarks"));
+    return QDir().mkpath(profil) && fil.open(QIODevice::WriteOnly) &&
+           fil.write(QJsonDocument(rod).toJson()) > 0 && fil.commit();
+}
+
 // True when the image shows more than one flat colour: a page was painted into it.
 bool harIndhold(const QImage &billede) {
     QSet<QRgb> farver;
@@ -163,6 +204,7 @@ int main(int argc, char **argv) {
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
+    indlaesQtsDanskeTekster(); // as the program itself does
     if (argc < 2) {
         std::fprintf(stderr, "Brug: ankerhus-skaermbilleder <mappe> [stil]\n");
         return 2;
@@ -194,6 +236,13 @@ int main(int argc, char **argv) {
     m.tidFormat = besoegsformater(m.lokalitet).tid;
     m.skal = std::make_shared<StilleSkal>();
     m.autostartMappe = demo.path() + QStringLiteral("/autostart");
+    // The import window looks for the browsers' profiles in the home folder.
+    const QString hjem = demo.path() + QStringLiteral("/hjem");
+    if (!skrivBrowserprofil(hjem)) {
+        std::fprintf(stderr, "Browserprofilen i \"%s\" kunne ikke skrives.\n", qPrintable(hjem));
+        return 1;
+    }
+    qputenv("HOME", QFile::encodeName(hjem));
     opretVinduer(m);
     Stil::anvend(stil);
     mainform->designname = stil;
@@ -253,6 +302,27 @@ int main(int argc, char **argv) {
     urlform1->show();
     ok &= gem(urlform1, ud, QStringLiteral("besoegte-sider"));
     urlform1->hide();
+
+    // The find window with the hits of two letters, the most used first.
+    mainform->show();
+    mainform->visFind(QStringLiteral("dr"));
+    ok &= gem(mainform->findform, ud, QStringLiteral("find"));
+    mainform->findform->hide();
+
+    // The import window with the browser profile's folders, then with the summary of
+    // the import; the message boxes it shows on the way are answered at once.
+    mainform->visBogmaerkeImport();
+    ok &= gem(mainform->bogmaerkeform, ud, QStringLiteral("bogmaerker-import"));
+    Modalsvar::testtilstand(true);
+    mainform->bogmaerkeform->importer();
+    Modalsvar::testtilstand(false);
+    ok &= gem(mainform->bogmaerkeform, ud, QStringLiteral("bogmaerker-importeret"));
+    mainform->bogmaerkeform->close();
+
+    // The export window with the groups of the web pages, the imported ones among them.
+    mainform->visBogmaerkeEksport();
+    ok &= gem(mainform->eksportform, ud, QStringLiteral("bogmaerker-eksport"));
+    mainform->eksportform->close();
 
     mainform->hide();
     nedlaegVinduer();

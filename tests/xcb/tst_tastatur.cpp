@@ -2,15 +2,18 @@
 // every control of the window, once, while the window is active.
 
 #include "components/handling.h"
+#include "launcher/eksportform.h"
 #include "launcher/mainform.h"
 #include "platform/modalsvar.h"
 #include "testhjaelp.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 class TstTastatur : public QObject {
@@ -20,6 +23,8 @@ private slots:
     void cleanup();
     void windowShortcuts_fromEveryControl_runTheirActionOnce_data();
     void windowShortcuts_fromEveryControl_runTheirActionOnce();
+    void menuButton_keyDropsTheMenu_arrowsReachTheExport_data();
+    void menuButton_keyDropsTheMenu_arrowsReachTheExport();
 
 private:
     Testmiljoe *m = nullptr;
@@ -88,6 +93,31 @@ void TstTastatur::windowShortcuts_fromEveryControl_runTheirActionOnce() {
         QVERIFY(!felt1->hasSelectedText());
         QCOMPARE(felt1->cursorPosition(), 0);
     }
+}
+
+void TstTastatur::menuButton_keyDropsTheMenu_arrowsReachTheExport_data() {
+    QTest::addColumn<QKeyCombination>("tast");
+    QTest::newRow("Alt+Down") << QKeyCombination(Qt::AltModifier, Qt::Key_Down);
+    QTest::newRow("F4") << QKeyCombination(Qt::NoModifier, Qt::Key_F4);
+}
+
+void TstTastatur::menuButton_keyDropsTheMenu_arrowsReachTheExport() {
+    QFETCH(QKeyCombination, tast);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(mainform->Button2));
+    // The menu runs its own loop: it is driven from there as the user would, by arrows.
+    QWidget *aaben = nullptr;
+    QObject kontekst;
+    QTimer::singleShot(0, &kontekst, [&] {
+        aaben = QApplication::activePopupWidget();
+        if (!aaben)
+            return;
+        QTest::keyClick(aaben, Qt::Key_Up); // from the top round to the last entry
+        QTest::keyClick(aaben, Qt::Key_Return);
+    });
+    QTest::keyClick(mainform->Button2, tast.key(), tast.keyboardModifiers());
+    QCOMPARE(aaben, static_cast<QWidget *>(mainform->PopupMenu));
+    QTRY_VERIFY(mainform->eksportform && mainform->eksportform->isVisible());
+    mainform->eksportform->close();
 }
 
 QTEST_MAIN(TstTastatur)
