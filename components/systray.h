@@ -33,6 +33,7 @@ public:
 
     // True while the icon is in the tray.
     bool Enabled() const { return FEnabled; }
+    bool oensket() const { return FOensket; } // asked for, whether or not a tray runs
     // Asks for the icon or takes it away; asked for while no tray runs, it appears
     // when one starts.
     void setEnabled(bool til);

@@ -62,14 +62,15 @@ void opretHovedvinduer(const Miljoe &miljoe) {
     // The seven windows, each finishing its creation step before the next is made.
     mainform = new Tmainform(miljoe);
     mainform->FormCreate();
-    boksform = new Tboksform(mainform);
-    mainform->saetAdmin(boksform);
-    boksform->FormCreate();
 }
 
 void opretOevrigeVinduer() {
-    if (infoformen)
+    if (boksform)
         return;
+    boksform = new Tboksform(mainform);
+    mainform->saetAdmin(boksform);
+    boksform->FormCreate();
+    mainform->adminKlar();
     // The program's picture is drawn in four sizes for the window frame; the main window's
     // first drawing does not wait for it.
     QApplication::setWindowIcon(programikon("ankerhus"));

@@ -50,9 +50,9 @@ extern Turlform1 *urlform1;
 void opretVinduer(const Miljoe &miljoe);
 
 // The same in two steps, so the main window can be drawn before the windows it does not
-// show: first the content, the style, the main window and the administration window
-// (whose options decide the main window's first showing), then the program's picture
-// and the five others.
+// show: first the content, the style and the main window with its lists; then the
+// administration window (whose options for the tray and a minimised start take effect
+// as it comes), the program's picture and the five others.
 void opretHovedvinduer(const Miljoe &miljoe);
 void opretOevrigeVinduer();
 

@@ -37,6 +37,9 @@ public:
 
     // Creation step: folders, options, the current collection's lists.
     void FormCreate();
+    // The administration window has had its creation step: when the main window is on
+    // the screen already, it gets the group shown and its options take effect.
+    void adminKlar();
     // The administration and information windows, known from their creation on.
     void saetAdmin(AdminFlade *admin) { m_admin = admin; }
     void saetInfo(InfoFlade *info) { m_info = info; }
@@ -193,8 +196,10 @@ private:
     void flytLager(void (*flyt)(Listevalg &, Listevalg &), bool fraBox);
     void flytIBox(void (*flyt)(Listevalg &));
     void FormShow();
+    void anvendStartvalg(); // the administration window's tray and minimised start
     void FormClose();
     void visGruppenavn();
+    void visSamlingsoverskrift(); // the element list's last heading: web page or program
     // The index follows the program's own changes: the elements of the group on show,
     // and the current collection's lists.
     void indeksGruppe();

@@ -194,6 +194,10 @@ void Tmainform::deleteGruppefil() {
         m_admin->loadBokse();
 }
 
+void Tmainform::visSamlingsoverskrift() {
+    Listen->headerItem()->setText(3, funkNo != 0 ? QStringLiteral("Program") : QStringLiteral("Webside"));
+}
+
 void Tmainform::huskGruppe() {
     if (funkNo != 0)
         gruppenavn1 = gruppenavn;
@@ -206,7 +210,7 @@ void Tmainform::skiftSamling(bool programmer) {
         m_admin->visGrupper({});
     funkNo = programmer ? 1 : 0;
     gruppenavn = programmer ? gruppenavn1 : gruppenavn0;
-    Listen->headerItem()->setText(3, programmer ? QStringLiteral("Program") : QStringLiteral("Webside"));
+    visSamlingsoverskrift();
     gruppeBoksen->clear();
     setMappe();
     loadGruppefil();

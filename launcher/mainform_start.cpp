@@ -25,6 +25,13 @@ void Tmainform::FormCreate() {
     optFilnavn = optdir + QStringLiteral("main.txt");
     hentOpt();
     setMappe();
+    // The collection's groups, and the programs' heading, are there at the first showing
+    // (the web pages keep the heading the list was made with, as a switch back changes
+    // it); the administration window fills its own lists when it is made.
+    if (funkNo != 0)
+        visSamlingsoverskrift();
+    if (!gruppeliste.isEmpty())
+        visGruppeliste(gruppeliste);
 }
 
 QString Tmainform::GetUserFromWindows() const { return m_miljoe.brugernavn; }
@@ -126,8 +133,21 @@ void Tmainform::FormShow() {
         return;
     opstart = false;
     medFejlrapport([&] { loadGruppefil(); });
-    TrayIcon->setEnabled(m_admin && m_admin->trayValgt());
-    if (m_admin && m_admin->minimerValgt())
+    anvendStartvalg();
+}
+
+void Tmainform::adminKlar() {
+    if (opstart)
+        return; // the first showing loads the group and applies the options
+    medFejlrapport([&] { loadGruppefil(); });
+    anvendStartvalg();
+}
+
+void Tmainform::anvendStartvalg() {
+    if (!m_admin)
+        return;
+    TrayIcon->setEnabled(m_admin->trayValgt());
+    if (m_admin->minimerValgt())
         QTimer::singleShot(0, TrayIcon, &TSysTrayIcon::MinimizeApp);
 }
 

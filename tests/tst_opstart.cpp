@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
 #include <QTest>
@@ -43,6 +44,7 @@ private slots:
     void sevenWindows_createdAndDestroyedTwice();
     void firstShowing_loadsGroupOnlyOnce();
     void storedPlacesOffScreen_fitTheScreenAndFilesKeepThem();
+    void hiddenWindows_madeRightAfterMainWindowsFirstDrawing_data();
     void hiddenWindows_madeRightAfterMainWindowsFirstDrawing();
     void hiddenWindows_madeAnywayWhenMainWindowIsNeverDrawn();
     void readAhead_sameGroupAsTheMainWindowShows_data();
@@ -319,35 +321,54 @@ QStringList vinduer() {
 }
 } // namespace
 
+void TstOpstart::hiddenWindows_madeRightAfterMainWindowsFirstDrawing_data() {
+    QTest::addColumn<QString>("samling");
+    QTest::addColumn<QString>("samlingslinje");
+    QTest::addColumn<QString>("overskrift");
+    QTest::newRow("web pages") << "Program" << "0" << "Hjemmeside";
+    QTest::newRow("programs") << "Programmer" << "1" << "Program";
+}
+
 void TstOpstart::hiddenWindows_madeRightAfterMainWindowsFirstDrawing() {
+    QFETCH(QString, samling);
+    QFETCH(QString, samlingslinje);
+    QFETCH(QString, overskrift);
     Testmiljoe m;
-    skrivBytes(m.bruger() + "/Program/webgruppe.txt", crlf({"Nyheder"}));
-    skrivBytes(m.bruger() + "/Program/Nyheder/DR.txt", crlf({"https://dr.dk", "DR", "", "", "0", ""}));
+    skrivBytes(m.bruger() + "/" + samling + "/webgruppe.txt", crlf({"Nyheder"}));
+    skrivBytes(m.bruger() + "/" + samling + "/Nyheder/DR.txt", crlf({"https://dr.dk", "DR", "", "", "0", ""}));
     skrivBytes(m.bruger() + "/Egenskaber/ankerHus.txt", crlf({"120", "120", "400", "480", "0", "1", "0"}));
-    skrivBytes(mainTxt(m), crlf({"Sky", "120", "120", "595", "380", "Nyheder", "", "", "0"}));
+    skrivBytes(mainTxt(m), crlf({"Sky", "120", "120", "595", "380", "Nyheder", "", "", samlingslinje}));
     QApplication::setWindowIcon(QIcon()); // as in a fresh program
     opretHovedvinduer(m.miljoe);
-    QCOMPARE(vinduer(), (QStringList{"boksform", "mainform"}));
+    QCOMPARE(vinduer(), QStringList{"mainform"});
     QVERIFY(mainform->TrayIcon->ikon()->icon().isNull());
     QStringList set;
     efterFoersteTegning(mainform, [&] {
         // The main window is on the screen with its lists when the others are made.
         QVERIFY(mainform->windowHandle()->isExposed());
         QCOMPARE(mainform->Listen->topLevelItemCount(), 1);
+        QCOMPARE(mainform->Listen->headerItem()->text(3), overskrift);
         QCOMPARE(mainform->gruppeBoksen->count(), 1);
+        QVERIFY(!mainform->TrayIcon->oensket());
         set = vinduer();
         opretOevrigeVinduer();
     }, 60000);
     mainform->show();
     QTRY_VERIFY(infoformen);
-    QCOMPARE(set, (QStringList{"boksform", "mainform"}));
+    QCOMPARE(set, QStringList{"mainform"});
     // The program's picture came with them, and the tray icon took it.
     QVERIFY(!QApplication::windowIcon().isNull());
     QVERIFY(!mainform->TrayIcon->ikon()->icon().isNull());
     QCOMPARE(vinduer(), (QStringList{"boksform", "editform", "infform", "infoformen", "mainform", "spform", "urlform1"}));
-    // The administration window's options were read before the first showing, as before.
+    // The administration window has the group shown, and its tray option took effect.
     QVERIFY(boksform->trayValgt());
+    QVERIFY(mainform->TrayIcon->oensket());
+    QCOMPARE(boksform->funkCheck->isChecked(), samlingslinje == "1");
     QCOMPARE(boksform->programBoks->topLevelItemCount(), 1);
+    QCOMPARE(boksform->valgtGruppeEdit->text(), QString("Nyheder"));
+    QCOMPARE(mainform->Listen->topLevelItemCount(), 1);
+    QCOMPARE(mainform->Listen->headerItem()->text(3), overskrift);
+    QCOMPARE(mainform->gruppeBoksen->count(), 1);
 }
 
 void TstOpstart::hiddenWindows_madeAnywayWhenMainWindowIsNeverDrawn() {

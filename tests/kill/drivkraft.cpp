@@ -170,7 +170,7 @@ private:
         Modalsvar::forbered(1);
         mainform->bogmaerkeform->fortryd();
         mainform->bogmaerkeform->reject();
-        static const QRegularExpression fjernet(QStringLiteral("^Fjernet: \\d+ elementer og \\d+ grupper\\.$"));
+        static const QRegularExpression fjernet(QStringLiteral("^Fjernet: \\d+ element(er)? og \\d+ gruppe(r)?\\.$"));
         QList<Modalsvar::Visning> vist = Modalsvar::vist();
         vist.removeIf([](const Modalsvar::Visning &v) { return v.slags == u"Spørgsmål"; });
         if (vist.size() == 1 && fjernet.match(vist.first().tekst).hasMatch())
