@@ -41,6 +41,10 @@ private:
         mainform->activateWindow();
         if (!QTest::qWaitForWindowActive(mainform))
             return nullptr;
+        // Active in Qt's eyes comes before the focus is back in one of its controls: a key
+        // sent in between would go nowhere.
+        if (!QTest::qWaitFor([] { return QApplication::focusWidget() && QApplication::focusWidget()->window() == mainform; }))
+            return nullptr;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
         if (!mainform->findform || !QTest::qWaitForWindowActive(mainform->findform))
             return nullptr;
