@@ -100,6 +100,20 @@ private:
         QTest::mouseClick(f->tilfoejKnap, Qt::LeftButton);
         return f;
     }
+    // The import window (with the file added when `medFil`) or the export window, active.
+    QDialog *aktivtVindue(const QString &vindue, bool medFil) {
+        QDialog *d = nullptr;
+        if (vindue == u"import") {
+            d = medFil ? static_cast<QDialog *>(medHtmlFil()) : aabnImport();
+        } else {
+            mainform->Eksporterbogmaerker1->trigger();
+            d = mainform->eksportform;
+        }
+        if (!d || !d->isVisible())
+            return nullptr;
+        d->activateWindow();
+        return QTest::qWaitForWindowActive(d) ? d : nullptr;
+    }
 };
 
 void TstBogmaerkevindue::init() {
@@ -360,16 +374,9 @@ void TstBogmaerkevindue::tab_reachesEveryControlInReadingOrder_data() {
 void TstBogmaerkevindue::tab_reachesEveryControlInReadingOrder() {
     QFETCH(QString, vindue);
     QFETCH(QStringList, raekkefoelge);
-    QDialog *d = nullptr;
-    if (vindue == u"import") {
-        d = aabnImport(); // the browser profile found is chosen, its folders shown
-    } else {
-        mainform->Eksporterbogmaerker1->trigger();
-        d = mainform->eksportform;
-    }
-    QVERIFY(d && d->isVisible());
-    d->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(d));
+    // In the import window the browser profile found is chosen, its folders shown.
+    QDialog *d = aktivtVindue(vindue, false);
+    QVERIFY(d);
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), raekkefoelge.first());
     QStringList naaet;
     for (qsizetype i = 0; i < raekkefoelge.size(); ++i) {
@@ -393,16 +400,8 @@ void TstBogmaerkevindue::mnemonics_uniqueInEachWindow_labelsReachTheirLists() {
     QFETCH(QString, vindue);
     QFETCH(QString, genvej);
     QFETCH(QString, maal);
-    QDialog *d = nullptr;
-    if (vindue == u"import") {
-        d = medHtmlFil();
-    } else {
-        mainform->Eksporterbogmaerker1->trigger();
-        d = mainform->eksportform;
-    }
-    QVERIFY(d && d->isVisible());
-    d->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(d));
+    QDialog *d = aktivtVindue(vindue, true);
+    QVERIFY(d);
     // Every underlined letter of the window once only: a second one would only cycle.
     QStringList bogstaver;
     for (const QAbstractButton *k : d->findChildren<QAbstractButton *>())
