@@ -139,7 +139,16 @@ void Tmainform::FormShow() {
 void Tmainform::adminKlar() {
     if (opstart)
         return; // the first showing loads the group and applies the options
-    medFejlrapport([&] { loadGruppefil(); });
+    // The group on show goes to the administration window as its load would have put it
+    // there; the files are not read again.
+    m_admin->nulstilElementfelter();
+    const QString mappe = gruppenavn.isEmpty() ? QString() : gruppemappe(gruppenavn);
+    if (!mappe.isEmpty() && mappeFindes(mappe)) {
+        m_admin->visValgtGruppe(gruppenavn);
+        for (const TWebRecord &e : std::as_const(Web))
+            m_admin->tilfoejElement(e.Navn);
+        m_admin->visElementer();
+    }
     anvendStartvalg();
 }
 
