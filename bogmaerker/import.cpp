@@ -1,5 +1,6 @@
 #include "bogmaerker/import.h"
 
+#include "launcher/lagerregler.h"
 #include "platform/navne.h"
 #include "platform/tekstfil.h"
 
@@ -37,36 +38,28 @@ struct Liste {
     QString fejl;
 };
 
-Liste laesListe(const QString &sti) {
+Liste laesListefil(const QString &sti) {
     Liste l{sti, {}, Kodning::Ansi, {}};
-    if (!QFileInfo::exists(sti) && !QFileInfo(sti).isSymLink())
-        return l;
-    const Tekstlinjer t = laesLinjer(sti);
-    if (!t.ok)
-        l.fejl = QStringLiteral("Listen \"%1\" kunne ikke læses: %2").arg(sti, t.fejl);
-    l.linjer = t.linjer;
-    l.kodning = t.kodning;
+    QString fejl;
+    l.linjer = ::laesListe(sti, l.kodning, fejl);
+    if (QFileInfo(sti).isDir()) // a folder in the list's place cannot be written over either
+        fejl = laesLinjer(sti).fejl;
+    if (!fejl.isEmpty())
+        l.fejl = QStringLiteral("Listen \"%1\" kunne ikke læses: %2").arg(sti, fejl);
     return l;
 }
 
 QString gruppeliste(const QString &samlingsmappe) { return samlingsmappe + QStringLiteral("webgruppe.txt"); }
 QString lagerliste(const QString &samlingsmappe) { return samlingsmappe + QStringLiteral("webLager.txt"); }
 
-bool listet(const QStringList &linjer, const QString &navn) {
-    for (const QString &l : linjer)
-        if (l.compare(navn, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-
 } // namespace
 
 QList<Eksisterendegruppe> laesEksisterendeGrupper(const QString &samlingsmappe) {
-    QStringList listede = laesListe(gruppeliste(samlingsmappe)).linjer;
-    listede += laesListe(lagerliste(samlingsmappe)).linjer;
+    QStringList listede = laesListefil(gruppeliste(samlingsmappe)).linjer;
+    listede += laesListefil(lagerliste(samlingsmappe)).linjer;
     QList<Eksisterendegruppe> ud;
     for (const QString &gruppe : listMappe(samlingsmappe, Indhold::Mapper))
-        ud.append({gruppe, laesElementer(samlingsmappe + gruppe), listet(listede, gruppe)});
+        ud.append({gruppe, laesElementer(samlingsmappe + gruppe), indeholderNavn(listede, gruppe)});
     // A listed group whose folder is missing is still the user's: merged into, never made anew.
     for (const QString &gruppe : std::as_const(listede)) {
         const bool kendt = std::any_of(ud.cbegin(), ud.cend(), [&](const Eksisterendegruppe &g) {
@@ -84,7 +77,7 @@ Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan
     // Nothing to make: the record of the import before stays, so it can still be taken back.
     if (plan.elementer.isEmpty())
         return r;
-    Liste grupper = laesListe(gruppeliste(samlingsmappe));
+    Liste grupper = laesListefil(gruppeliste(samlingsmappe));
     // Written over, a list that could not be read would lose every name in it.
     if (!grupper.fejl.isEmpty()) {
         r.fejl = grupper.fejl;
@@ -109,6 +102,8 @@ Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan
     }
 
     QList<QString> mapper(plan.grupper.size());
+    // Each group folder is listed once for the case-blind names, not once per element.
+    std::vector<std::optional<KasseblindMappe>> iMappe(plan.grupper.size());
     for (qsizetype i = 0; i < plan.elementer.size(); ++i) {
         const Planelement &p = plan.elementer.at(i);
         const Plangruppe &g = plan.grupper.at(p.gruppe);
@@ -122,7 +117,7 @@ Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan
                 return r;
             }
             // Listed before its first element is written, so no element is ever out of sight.
-            if (g.listes && !listet(grupper.linjer, g.navn)) {
+            if (g.listes && !indeholderNavn(grupper.linjer, g.navn)) {
                 QStringList ny = grupper.linjer;
                 ny << g.navn;
                 if (const Skriveresultat s = skrivLinjer(grupper.sti, ny, grupper.kodning); !s.ok) {
@@ -132,9 +127,10 @@ Importresultat udfoerImport(const QString &samlingsmappe, const Importplan &plan
                 grupper.linjer = ny;
                 ++r.nyeGrupper;
             }
+            iMappe[p.gruppe].emplace(mappe);
         }
         TWebRecord e = p.element;
-        e.filnavn = kasseblindSti(mappe, e.Navn + QStringLiteral(".txt"));
+        e.filnavn = iMappe[p.gruppe]->sti(e.Navn + QStringLiteral(".txt"));
         // The plan made the name free; a file there now is someone else's and stays.
         if (!QFileInfo::exists(e.filnavn)) {
             if (const Skriveresultat s = skrivLinjer(e.filnavn, elementLinjer(e)); !s.ok) {
@@ -194,12 +190,12 @@ Fortrydresultat fortrydImport(const QString &fortrydSti) {
         }
     }
     for (const QString &sti : {gruppeliste(samling), lagerliste(samling)}) {
-        Liste l = laesListe(sti);
+        Liste l = laesListefil(sti);
         if (!l.fejl.isEmpty() || l.linjer.isEmpty())
             continue;
         QStringList ny;
         for (const QString &linje : l.linjer)
-            if (!listet(fjernet, linje))
+            if (!indeholderNavn(fjernet, linje))
                 ny << linje;
         if (ny.size() == l.linjer.size())
             continue;

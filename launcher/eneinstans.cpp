@@ -15,6 +15,15 @@ void eneinstansMeld(const QString &tekst) {
     qWarning().noquote() << QStringLiteral("ankerhus: %1").arg(tekst);
 }
 
+namespace {
+// Why the process at the other end of a connection is refused; empty for this user's own.
+QString modpartsAfvisning(int fd) {
+    ucred peer{};
+    return peerOplysninger(fd, &peer) ? peerAfvisning(peer, ::geteuid())
+                                      : QStringLiteral("den anden ende kan ikke identificeres");
+}
+} // namespace
+
 // An answer is one short line: a summary, percent-encoded.
 constexpr qsizetype kMaksSvar = 4096;
 
@@ -31,10 +40,7 @@ Eneinstans::Kontakt Eneinstans::kontaktKoerende() {
         eneinstansMeld(QStringLiteral("%1 svarer ikke (%2); starter uden vagt").arg(m_sti, sokkel.errorString()));
         return Kontakt::Uvis;
     }
-    ucred peer{};
-    const QString afvisning = peerOplysninger(int(sokkel.socketDescriptor()), &peer)
-                                  ? peerAfvisning(peer, ::geteuid())
-                                  : QStringLiteral("den anden ende kan ikke identificeres");
+    const QString afvisning = modpartsAfvisning(int(sokkel.socketDescriptor()));
     if (!afvisning.isEmpty()) {
         sokkel.abort(); // nothing is sent to a stranger
         eneinstansMeld(QStringLiteral("%1 er ikke den kørende Ankerhus: %2; starter alligevel")
@@ -87,10 +93,7 @@ bool Eneinstans::overtag() {
 void Eneinstans::modtag() {
     while (QLocalSocket *s = m_server->nextPendingConnection()) {
         connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-        ucred peer{};
-        const QString afvisning = peerOplysninger(int(s->socketDescriptor()), &peer)
-                                      ? peerAfvisning(peer, ::geteuid())
-                                      : QStringLiteral("den anden ende kan ikke identificeres");
+        const QString afvisning = modpartsAfvisning(int(s->socketDescriptor()));
         if (!afvisning.isEmpty()) {
             eneinstansMeld(QStringLiteral("forbindelse afvist: %1").arg(afvisning));
             s->abort();

@@ -55,8 +55,11 @@ QStringList Tfindform::raekketekster(const Soegepost &p) {
 }
 
 void Tfindform::visFind(const QString &tekst) {
-    findEdit->setText(tekst);
-    soegNu(); // also when the text is unchanged: the index may have moved on
+    // A changed text searches by itself; the same text again, since the index may have moved on.
+    if (findEdit->text() == tekst)
+        soegNu();
+    else
+        findEdit->setText(tekst);
     show();
     raise();
     activateWindow();

@@ -15,35 +15,12 @@
 #include <QListWidget>
 #include <QTreeWidget>
 
-namespace {
-// A list file, or an empty list in Windows-1252 when it is missing or unreadable;
-// `fejl` tells why a list that is there could not be read.
-QStringList laesListe(const QString &sti, Kodning &kodning, QString &fejl) {
-    kodning = Kodning::Ansi;
-    fejl.clear();
-    if (!filFindes(sti) && !QFileInfo(sti).isSymLink())
-        return {};
-    const Tekstlinjer t = laesLinjer(sti);
-    if (!t.ok) {
-        fejl = t.fejl;
-        return {};
-    }
-    kodning = t.kodning;
-    return t.linjer;
-}
-
-} // namespace
-
 bool Tmainform::maaOverskrive(const QString &navn) {
     return spoerg(QStringLiteral("Skal \"%1\" overskrives?\r\r\"Dato\" og \"Besøg\" nul-stilles, hvis elementet overskrives.")
                       .arg(navn));
 }
 
-QString Tmainform::gruppemappe(const QString &navn) const {
-    if (!gyldigtNavn(navn))
-        return {};
-    return kasseblindSti(programdir, navn);
-}
+QString Tmainform::gruppemappe(const QString &navn) const { return gruppensMappe(programdir, navn); }
 
 QString Tmainform::ingenGruppemappeTekst() { return QStringLiteral("Den valgte gruppe har ingen mappe."); }
 

@@ -17,14 +17,6 @@
 #include <QListWidget>
 #include <QTreeWidget>
 
-namespace {
-QString udenSkilletegn(QString sti) {
-    while (sti.size() > 1 && sti.endsWith(kSep))
-        sti.chop(1);
-    return sti;
-}
-} // namespace
-
 void Tmainform::bygIndeks() {
     if (m_indeks)
         return;

@@ -28,16 +28,30 @@ QString forbind(const QString &mappe, const QString &navn) {
 }
 } // namespace
 
-QString kasseblindSti(const QString &mappe, const QString &navn) {
-    const QString direkte = forbind(mappe, navn);
+QString kasseblindSti(const QString &mappe, const QString &navn) { return KasseblindMappe(mappe).sti(navn); }
+
+QString KasseblindMappe::sti(const QString &navn) {
+    const QString direkte = forbind(m_mappe, navn);
     if (QFileInfo::exists(direkte) || QFileInfo(direkte).isSymLink())
         return direkte;
-    const QStringList alle = QDir(mappe).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                   QDir::NoDotAndDotDot);
-    for (const QString &n : alle)
+    if (!m_alle)
+        m_alle = QDir(m_mappe).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &n : std::as_const(*m_alle))
         if (n.compare(navn, Qt::CaseInsensitive) == 0)
-            return forbind(mappe, n);
+            return forbind(m_mappe, n);
     return direkte;
+}
+
+QString KasseblindMappe::gruppe(const QString &navn) { return gyldigtNavn(navn) ? sti(navn) : QString(); }
+
+QString udenSkilletegn(QString sti) {
+    while (sti.size() > 1 && sti.endsWith(kSep))
+        sti.chop(1);
+    return sti;
+}
+
+QString gruppensMappe(const QString &samlingsmappe, const QString &navn) {
+    return KasseblindMappe(samlingsmappe).gruppe(navn);
 }
 
 QStringList listMappe(const QString &mappe, Indhold hvad) {
@@ -76,9 +90,17 @@ bool ensUdenAZ(const QString &a, const QString &b) {
     return true;
 }
 
+const QCollator &danskOrden() {
+    static const QCollator k = [] {
+        QCollator c(QLocale(QLocale::Danish, QLocale::Denmark));
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return k;
+}
+
 void sorterDansk(QStringList &navne) {
-    QCollator kollator(QLocale(QLocale::Danish, QLocale::Denmark));
-    kollator.setCaseSensitivity(Qt::CaseInsensitive);
+    const QCollator &kollator = danskOrden();
     std::stable_sort(navne.begin(), navne.end(),
                      [&](const QString &a, const QString &b) { return kollator.compare(a, b) < 0; });
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The path separator of this platform.
 inline constexpr QChar kSep = u'/';
@@ -23,6 +24,25 @@ bool gyldigtNytNavn(const QString &navn);
 // there is none, `mappe` + "/" + `navn`. `mappe` may end with a separator or not.
 QString kasseblindSti(const QString &mappe, const QString &navn);
 
+// The same for many names in one folder, which is listed at most once.
+class KasseblindMappe {
+public:
+    explicit KasseblindMappe(QString mappe) : m_mappe(std::move(mappe)) {}
+    QString sti(const QString &navn);
+    QString gruppe(const QString &navn); // as gruppensMappe below
+
+private:
+    QString m_mappe;
+    std::optional<QStringList> m_alle;
+};
+
+// The path without separators at its end ("/" stays "/").
+QString udenSkilletegn(QString sti);
+
+// The folder of group `navn` in the collection folder `samlingsmappe` (found ignoring
+// case, as kasseblindSti); empty for a name that cannot be a folder name.
+QString gruppensMappe(const QString &samlingsmappe, const QString &navn);
+
 enum class Indhold { Filer, Mapper, Alt };
 
 // The names of a folder's entries (hidden ones included, "." and ".." never), sorted
@@ -38,5 +58,7 @@ bool foerINavneorden(const QString &a, const QString &b);
 // must match exactly).
 bool ensUdenAZ(const QString &a, const QString &b);
 
-// Sorts in Danish alphabetical order, ignoring letter case (æ, ø, å after z).
+// Danish alphabetical order, ignoring letter case (æ, ø, å after z).
+const class QCollator &danskOrden();
+// Sorts in that order.
 void sorterDansk(QStringList &navne);

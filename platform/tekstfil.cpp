@@ -201,3 +201,24 @@ void skrivLinjerEllerFejl(const QString &sti, const QStringList &linjer, Kodning
     if (!r.ok)
         throw AnkerFejl(QStringLiteral("Filen \"%1\" kunne ikke skrives: %2").arg(sti, r.fejl));
 }
+
+QStringList laesListe(const QString &sti, Kodning &kodning, QString &fejl) {
+    kodning = Kodning::Ansi;
+    fejl.clear();
+    const QFileInfo info(sti);
+    if ((!info.exists() || info.isDir()) && !info.isSymLink())
+        return {};
+    const Tekstlinjer t = laesLinjer(sti);
+    if (!t.ok) {
+        fejl = t.fejl;
+        return {};
+    }
+    kodning = t.kodning;
+    return t.linjer;
+}
+
+QStringList laesListe(const QString &sti) {
+    Kodning kodning;
+    QString fejl;
+    return laesListe(sti, kodning, fejl);
+}

@@ -52,6 +52,12 @@ QByteArray kodLinjer(const QStringList &linjer, Kodning kodning);
 
 Tekstlinjer laesLinjer(const QString &sti);
 
+// A list file (a name per line), or an empty list in Windows-1252 when it is missing or
+// unreadable; `fejl` tells why a list that is there could not be read.
+QStringList laesListe(const QString &sti, Kodning &kodning, QString &fejl);
+// The same for a reader that needs the names only.
+QStringList laesListe(const QString &sti);
+
 // Writes the whole file or nothing: the old file stays as it was on any failure.
 Skriveresultat skrivLinjer(const QString &sti, const QStringList &linjer,
                            Kodning kodning = Kodning::Ansi);

@@ -6,29 +6,11 @@
 
 #include <QSet>
 
-namespace {
-QString udenSkilletegn(QString sti) {
-    while (sti.size() > 1 && sti.endsWith(kSep))
-        sti.chop(1);
-    return sti;
-}
-
-// A list file's names; a missing or unreadable list has none.
-QStringList laesListe(const QString &sti) {
-    if (!filFindes(sti))
-        return {};
-    const Tekstlinjer t = laesLinjer(sti);
-    return t.ok ? t.linjer : QStringList{};
-}
-} // namespace
-
 Soegeindeks::Soegeindeks(const std::array<QString, 2> &samlinger, const Datolaeser &datoer)
     : m_samlinger{udenSkilletegn(samlinger[0]), udenSkilletegn(samlinger[1])}, m_datoer(datoer) {}
 
 QString Soegeindeks::gruppemappe(quint8 samling, const QString &gruppe) const {
-    if (!gyldigtNavn(gruppe))
-        return {};
-    return kasseblindSti(m_samlinger[samling], gruppe);
+    return gruppensMappe(m_samlinger[samling], gruppe);
 }
 
 void Soegeindeks::bygAlt() {
@@ -44,8 +26,9 @@ void Soegeindeks::laesLister(quint8 samling) {
     const QStringList lager = laesListe(mappe + kSep + QStringLiteral("webLager.txt"));
     QList<Gruppe> nye;
     QSet<QString> set; // by folder: two names that differ only in case are one group
+    KasseblindMappe samlingen(mappe); // listed once, not once for each group
     auto tag = [&](const QString &navn, bool iLager) {
-        const QString gm = gruppemappe(samling, navn);
+        const QString gm = samlingen.gruppe(navn);
         if (gm.isEmpty() || set.contains(gm))
             return;
         set.insert(gm);
@@ -80,13 +63,6 @@ void Soegeindeks::laesLister(quint8 samling) {
     m_alleGyldig = false;
 }
 
-void Soegeindeks::laesGruppe(quint8 samling, const QString &gruppe) {
-    const qsizetype i = find(samling, gruppemappe(samling, gruppe));
-    if (i < 0)
-        return;
-    laes(m_grupper[i]);
-    m_alleGyldig = false;
-}
 
 void Soegeindeks::saetGruppe(quint8 samling, const QString &mappe, const TWebArray &elementer) {
     const qsizetype i = find(samling, udenSkilletegn(mappe));

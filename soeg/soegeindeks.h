@@ -22,8 +22,6 @@ public:
     // Re-reads a collection's group list and store list: groups new to them are read,
     // groups gone from both are dropped, the rest only change their store mark.
     void laesLister(quint8 samling);
-    // Re-reads one group's folder (a group not in either list is left out).
-    void laesGruppe(quint8 samling, const QString &gruppe);
     // The elements of a group folder as the program has just read or written them, taken
     // without reading the folder again; a folder of no listed group is left out.
     void saetGruppe(quint8 samling, const QString &mappe, const TWebArray &elementer);

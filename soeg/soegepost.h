@@ -30,10 +30,8 @@ struct Datolaeser {
     QDate laes(const QString &dato) const;
 };
 
-// A post with its folded texts and its key filled in.
-Soegepost lavSoegepost(const TWebRecord &element, const QString &gruppe, quint8 samling, bool lager,
-                       const Datolaeser &datoer);
-// The same with the last use already read from the element's date.
+// A post with its folded texts and its key filled in; `sidstBrugt` is the last use read
+// from the element's date.
 Soegepost lavSoegepost(const TWebRecord &element, const QString &gruppe, quint8 samling, bool lager,
                        QDate sidstBrugt);
 

@@ -27,7 +27,7 @@ Soegepost post(const QString &navn, const QString &url, const QString &gruppe, i
     e.Visits = besoeg;
     e.dato = dageSiden < 0 ? kIngenDato : kIdag.addDays(-dageSiden).toString(QStringLiteral("dd-MM-yyyy"));
     e.kilde = QStringLiteral("/x/") + gruppe + u'/' + navn + QStringLiteral(".txt");
-    return lavSoegepost(e, gruppe, samling, lager, Datolaeser{QLocale::c(), QStringLiteral("dd-MM-yyyy")});
+    return lavSoegepost(e, gruppe, samling, lager, Datolaeser{QLocale::c(), QStringLiteral("dd-MM-yyyy")}.laes(e.dato));
 }
 
 // Writes an element file as the program does.
@@ -284,7 +284,7 @@ void TstSoeg::index_programChanges_reReadOnlyWhatChanged() {
     skrivElement(web() + "/Nyheder", "TV2", "https://tv2.dk");
     skrivElement(web() + "/Nyheder", "DR", "https://dr.dk", 4);
     skrivElement(web() + "/Spil", "Go", "https://go.dk"); // another group: not yet read
-    ix.laesGruppe(0, "NYHEDER");
+    ix.laesMappe(ix.gruppemappe(0, "NYHEDER"));
     QVERIFY(indhold(ix).contains("TV2 | Nyheder | 0"));
     QVERIFY(!indhold(ix).contains("Go | Spil (lager) | 0"));
     QCOMPARE(findTraeffere(ix.poster(), "dr", kIdag).first().element.Visits, 4);
@@ -296,7 +296,7 @@ void TstSoeg::index_programChanges_reReadOnlyWhatChanged() {
     ix.laesLister(0);
     QCOMPARE(indhold(ix), (QStringList{"DR | Aviser | 0", "Gimp | Værktøj | 1", "Politiken | Aviser | 0",
                                        "Skak | Spil | 0", "TV2 | Aviser | 0"}));
-    ix.laesGruppe(0, "spil");
+    ix.laesMappe(ix.gruppemappe(0, "spil"));
     QVERIFY(indhold(ix).contains("Go | Spil | 0"));
 
     // A deleted group folder leaves nothing behind.
