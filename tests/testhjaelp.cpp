@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QListWidget>
+#include <QProcess>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringEncoder>
@@ -92,4 +93,14 @@ QStringList vistTekster() {
     for (const auto &v : Modalsvar::vist())
         ud << v.tekst;
     return ud;
+}
+
+bool skrivUdefra(const QString &sti, const QStringList &linjer) {
+    QProcess p;
+    p.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("cat > \"$1\""), QStringLiteral("sh"), sti});
+    if (!p.waitForStarted())
+        return false;
+    p.write(crlf(linjer));
+    p.closeWriteChannel();
+    return p.waitForFinished() && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }

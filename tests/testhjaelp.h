@@ -55,6 +55,10 @@ QString testprogram(const Testmiljoe &m);
 QByteArray laesBytes(const QString &sti);
 // Lines joined with CR LF after each, in Windows-1252.
 QByteArray crlf(const QStringList &linjer);
+
+// Writes the lines (CR LF) to `sti` from another process, as a program beside ours
+// would; false when that process failed.
+bool skrivUdefra(const QString &sti, const QStringList &linjer);
 // The texts of a list's items, in order.
 QStringList tekster(const class QListWidget *liste);
 // The texts of the modal boxes shown so far in test mode.

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 #include <stdexcept>
@@ -77,7 +78,11 @@ private slots:
     // Qt's own dialogs and menus speak the program's language, not English.
     void qtsOwnTexts_fileDialogAndContextMenu_areDanish() {
         QVERIFY(indlaesQtsDanskeTekster());
+        const auto oversaettere = [] { return qApp->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly).size(); };
+        const qsizetype foer = oversaettere();
         QVERIFY(indlaesQtsDanskeTekster()); // a second call changes nothing
+        QCOMPARE(oversaettere(), foer);
+        QCOMPARE(foer, 1);
         QStringList knapper, etiketter;
         QTimer::singleShot(0, [&] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());

@@ -303,10 +303,8 @@ void TstBogmaerkevindue::export_tickedGroupsOnly_toTheChosenFile() {
 }
 
 void TstBogmaerkevindue::keyboard_spaceUnticksFolder_enterImports() {
-    Tbogmaerkeform *f = medHtmlFil();
+    auto *f = static_cast<Tbogmaerkeform *>(aktivtVindue(QStringLiteral("import"), true));
     QVERIFY(f);
-    f->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f));
     f->mappeTrae->setFocus();
     f->mappeTrae->setCurrentItem(mappe(f->mappeTrae, QStringLiteral("Arbejde")));
     QTest::keyClick(f->mappeTrae, Qt::Key_Space);
@@ -341,11 +339,8 @@ void TstBogmaerkevindue::exportKeyboard_enterInListExportsTicked_untickedStayOut
     skrivBytes(samling() + QStringLiteral("/webgruppe.txt"), crlf({QStringLiteral("Alfa"), QStringLiteral("Beta")}));
     skrivBytes(samling() + QStringLiteral("/Alfa/A.txt"), crlf({"https://a.example/", "A", "Dato", "XX:XX", "0", ""}));
     skrivBytes(samling() + QStringLiteral("/Beta/B.txt"), crlf({"https://b.example/", "B", "Dato", "XX:XX", "0", ""}));
-    mainform->Eksporterbogmaerker1->trigger();
-    Teksportform *e = mainform->eksportform;
-    QVERIFY(e && e->isVisible());
-    e->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(e));
+    auto *e = static_cast<Teksportform *>(aktivtVindue(QStringLiteral("export"), false));
+    QVERIFY(e);
     QListWidget *liste = e->gruppeListe;
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(liste)); // the window opens in the list
     liste->setCurrentRow(1);

@@ -24,17 +24,19 @@ socket_in() {
 }
 
 # Starts the program in the background, its standard error in $dir/<name>.err; sets pid.
+# Further arguments go to the program.
 start() {
-    "$program" 2>"$dir/$1.err" &
+    "$program" "${@:2}" 2>"$dir/$1.err" &
     pid=$!
     pids+=("$pid")
 }
 
 # A start while the program runs: hands over, ends with 0 within a second, no complaint.
+# Its arguments go to the program.
 second_start() {
     local t0 rc=0 t
     t0=$(ms)
-    timeout 20 "$program" 2>"$dir/second.err" || rc=$?
+    timeout 20 "$program" "$@" 2>"$dir/second.err" || rc=$?
     t=$(($(ms) - t0))
     [ $rc = 0 ] || fail "second start exit code $rc"
     [ $t -lt $((1000 * faktor)) ] || fail "second start took $t ms"

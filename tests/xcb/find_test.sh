@@ -40,9 +40,7 @@ enter_i_find() {
 koert() { [ -f "$dir/koert" ] && wc -l < "$dir/koert" || echo 0; }
 
 # Without a running copy: the start itself opens the find window on the text.
-"$program" --find markoer 2>"$dir/first.err" &
-pid=$!
-pids+=("$pid")
+start first --find markoer
 enter_i_find "start"
 for _ in $(seq 1 50); do [ "$(koert)" = 1 ] && break; sleep 0.1; done
 [ "$(koert)" = 1 ] || fail "Enter in the find window at start did not start the element"
@@ -50,16 +48,8 @@ grep -q '^1$' <(iconv -f WINDOWS-1252 -t UTF-8 "$samling/Maskiner/Markør.txt" |
     fail "the use was not recorded"
 
 # With it running: a second start hands the text over and ends at once.
-second_start_find() {
-    local t0 rc=0 t
-    t0=$(ms)
-    timeout 20 "$program" --find "$@" 2>"$dir/second.err" || rc=$?
-    t=$(($(ms) - t0))
-    [ $rc = 0 ] || fail "second start exit code $rc"
-    [ $t -lt 1000 ] || fail "second start took $t ms"
-}
 socket_in "$XDG_RUNTIME_DIR" 30 >/dev/null || fail "no socket"
-second_start_find mark
+second_start --find mark
 enter_i_find "second start"
 for _ in $(seq 1 50); do [ "$(koert)" = 2 ] && break; sleep 0.1; done
 [ "$(koert)" = 2 ] || fail "Enter in the find window of the running copy did not start the element"

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -209,12 +208,7 @@ void TstFind::outsideChange_showsInFindWindowAndMainWindow() {
     QCOMPARE(f->findListe->topLevelItemCount(), 0);
     // Another process writes a new element into the group the main window shows.
     const QString sti = web("Hverdag") + "/Budget.txt";
-    QProcess p;
-    p.start("sh", {"-c", "cat > \"$1\"", "sh", sti});
-    QVERIFY(p.waitForStarted());
-    p.write(crlf({"https://budget.dk", "Budget", "Dato", "XX:XX", "0", sti}));
-    p.closeWriteChannel();
-    QVERIFY(p.waitForFinished());
+    QVERIFY(skrivUdefra(sti, {"https://budget.dk", "Budget", "Dato", "XX:XX", "0", sti}));
     QTRY_COMPARE(viste(f), QStringList{"Budget"});
     QTRY_COMPARE(mainform->Listen->topLevelItemCount(), 2);
     QCOMPARE(mainform->Listen->topLevelItem(1)->text(3), QStringLiteral("Budget"));
