@@ -91,10 +91,11 @@ Kommandoresultat importerKilde(const Brugersted &sted, const QString &kilde, con
     return {r.fejl.isEmpty(), importOpsummering(plan, r)};
 }
 
-Kommandoresultat eksporterTil(const Brugersted &sted, const QString &fil, const Formater &f) {
+Kommandoresultat eksporterTil(const Brugersted &sted, const QString &fil, const Formater &f,
+                              const QStringList &valgte) {
     if (!sted.fejl.isEmpty())
         return {false, sted.fejl};
-    const QList<Eksportgruppe> grupper = laesEksportgrupper(sted.samling);
+    const QList<Eksportgruppe> grupper = laesEksportgrupper(sted.samling, valgte);
     const Skriveresultat s = eksporterBogmaerker(fil, grupper, f.lokalitet, f.dato);
     if (!s.ok)
         return {false, QStringLiteral("Filen \"%1\" kunne ikke skrives: %2").arg(fil, s.fejl)};

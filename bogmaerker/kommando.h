@@ -41,4 +41,5 @@ struct Formater {
 };
 
 Kommandoresultat importerKilde(const Brugersted &sted, const QString &kilde, const QString &hjem, const Formater &f);
-Kommandoresultat eksporterTil(const Brugersted &sted, const QString &fil, const Formater &f);
+Kommandoresultat eksporterTil(const Brugersted &sted, const QString &fil, const Formater &f,
+                              const QStringList &valgte = {});

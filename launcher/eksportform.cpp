@@ -70,15 +70,7 @@ bool Teksportform::eksporter() {
                             .Gem(this);
     if (sti.isEmpty())
         return false;
-    const QList<Eksportgruppe> grupper = laesEksportgrupper(m_sted.samling, valgte);
-    const Skriveresultat s = eksporterBogmaerker(sti, grupper, m_formater.lokalitet, m_formater.dato);
-    if (!s.ok) {
-        visBesked(QStringLiteral("Filen \"%1\" kunne ikke skrives: %2").arg(sti, s.fejl));
-        return false;
-    }
-    qsizetype elementer = 0;
-    for (const Eksportgruppe &g : grupper)
-        elementer += g.elementer.size();
-    visBesked(eksportOpsummering(elementer, grupper.size(), sti));
-    return true;
+    const Kommandoresultat r = eksporterTil(m_sted, sti, m_formater, valgte);
+    visBesked(r.linje);
+    return r.ok;
 }
